@@ -1,0 +1,11 @@
+# ostrel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [ENVIRONMENT <VAR=value...>])
+# One GoogleTest executable, registered with CTest as one test of the same name.
+function(ostrel_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_ENVIRONMENT)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+  endif()
+endfunction()

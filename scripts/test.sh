@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The whole test run: installs what is missing, builds the program and its
+# tests, runs every test, then builds the GUI-free core with AddressSanitizer
+# and UndefinedBehaviorSanitizer and runs its tests again. Exits non-zero on
+# any failure. ccache keeps repeated runs quick.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+run() {  # run <build dir> <cmake options...>
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 900
+}
+
+echo "== full build and tests"
+run build
+echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
+run build-asan -DOSTREL_SANITIZE=address,undefined -DOSTREL_GUI=OFF -DOSTREL_BENCH=OFF
