@@ -1,0 +1,35 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file writes. A write goes to a
+// temporary file in the target's folder, is flushed and closed, and is then
+// renamed over the target: whoever looks at the target sees the old bytes or
+// the new ones, never a part. The temporary name never contains ".klt", so a
+// leftover from a crash is never taken for a profile.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ostrel {
+
+class AtomicFile {
+ public:
+  // Runs between the finished temporary file and the rename. Returning false
+  // stops there, as a crash would: the target keeps its old bytes and the
+  // write reports failure. Meant for tests.
+  using BeforeReplace = std::function<bool(const std::filesystem::path& temporary,
+                                           const std::filesystem::path& target)>;
+
+  // Replaces (or creates) target with bytes. False when nothing was replaced.
+  static bool write(const std::filesystem::path& target, std::string_view bytes,
+                    const BeforeReplace& beforeReplace = {});
+
+  // The whole file as raw bytes; nullopt when it is missing or unreadable.
+  static std::optional<std::string> read(const std::filesystem::path& path);
+
+  // A byte-string path (as the library builds them) as a file-system path.
+  static std::filesystem::path pathOf(const std::string& text);
+};
+
+}  // namespace ostrel
