@@ -1,0 +1,119 @@
+#pragma once
+// The firmware update engine: finds the pad while its DFU boot loader runs,
+// reads its descriptors and memory map, loads the firmware file from the
+// Version/ folder, erases, programs (with read-back) and restarts the pad
+// through the DFU layer, and reports through the update screen's view.
+//
+// Driven on one thread (the user-interface thread): the screen posts the
+// commands, calls pollOperation on its timer, and passes device changes in.
+
+#include "dfu/DfuClock.h"
+#include "dfu/DfuEngineView.h"
+#include "dfu/DfuSharedFlags.h"
+#include "dfu/StDfu.h"
+#include "dfu/StDfuFiles.h"
+#include "dfu/StDfuPrt.h"
+#include "profile/AppState.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace ostrel {
+
+struct DfuTargetRow {
+  uint8_t number = 0;
+  std::string name;
+  bool selected = false;
+};
+
+class DfuEngine {
+ public:
+  // dataRoot: the folder holding Version/.
+  DfuEngine(AppState& app, std::string dataRoot, UsbTransport& transport, DfuClock& clock, DfuEngineView& view,
+            DfuSharedFlags& shared);
+  ~DfuEngine();
+  DfuEngine(const DfuEngine&) = delete;
+  DfuEngine& operator=(const DfuEngine&) = delete;
+
+  void enumerateDfuDevices();
+  void selectDevice();
+  void loadFirmwareFile();
+  void startUpgrade();
+  void pollOperation();
+  void leaveDfuMode();
+  void onDfuDeviceChange(const UsbDeviceEvent& event);
+  void reportOperationError(uint32_t code);
+  // Leaving the update screen: stops the operation behind operationHandle.
+  void stopOperation();
+
+  // Flags shared with the update screen.
+  uint8_t deviceReady = 0;
+  uint8_t upgradeFinished = 0;
+  uint8_t recoveryMode = 0;
+  DfuHandle operationHandle = 0;
+
+  // The data of the never-shown DFU controls.
+  const std::vector<std::string>& deviceList() const { return deviceList_; }
+  const std::vector<std::string>& pathList() const { return pathList_; }
+  int selectedDevice() const { return selectedDevice_; }
+  const std::string& currentPath() const { return currentPath_; }
+  const std::array<uint8_t, 9>& dfuDescriptor() const { return dfuDescriptor_; }
+  const std::array<std::string, 3>& applicationFields() const { return appFields_; }  // vendor, product, version
+  const std::array<std::string, 3>& dfuModeFields() const { return dfuFields_; }
+  const std::array<std::string, 3>& fileFields() const { return fileFields_; }
+  const std::vector<std::string>& fileImages() const { return fileImages_; }
+  const std::string& firmwarePath() const { return firmwarePath_; }
+  std::vector<DfuTargetRow>& targetRows() { return targetRows_; }
+  int selectedTarget() const { return selectedTarget_; }
+  const std::vector<MemoryTarget>* memoryMap() { return prt_.STDFUPRT_GetMapping(map_); }
+  // True while the engine can download to the current device (bmAttributes bit 0).
+  bool canDownload() const { return dfuDescriptor_[2] & 1; }
+
+ private:
+  bool readDescriptors(DfuHandle device);
+  void readyHook(bool& ended);
+  void fillTargetRows();
+  void refreshSectorFlags();
+  void removeReadProtection();
+  void launchUpgrade();
+  bool findImage(DfuHandle& found);
+  void finishOperation();
+  void failOperation(uint32_t code);
+  void destroyImages();
+  int firstSelectedRow(int from = 0) const;
+  void message(const std::string& text, bool error);
+  void progressText(const std::string& text);
+
+  AppState& app_;
+  const std::string dataRoot_;
+  UsbTransport& transport_;
+  DfuClock& clock_;
+  DfuEngineView& view_;
+  DfuSharedFlags& shared_;
+  StDfu dfu_;
+  StDfuFiles files_;
+  StDfuPrt prt_;
+
+  std::vector<std::string> deviceList_;
+  std::vector<std::string> pathList_;
+  int selectedDevice_ = -1;
+  std::string currentPath_;
+  std::array<uint8_t, 18> deviceDescriptor_{};
+  std::array<uint8_t, 9> dfuDescriptor_{};
+  std::array<std::string, 3> appFields_;
+  std::array<std::string, 3> dfuFields_;
+  std::array<std::string, 3> fileFields_;
+  std::vector<std::string> fileImages_;
+  std::string firmwarePath_;
+  DfuHandle map_ = 0;
+  std::vector<DfuTargetRow> targetRows_;
+  std::vector<int> rememberedRows_;
+  int selectedTarget_ = -1;
+  bool optionBytesTarget_ = false;
+  DfuHandle upgradeImage_ = 0;
+  DfuHandle eraseImage_ = 0;
+  DfuOperationRecord record_;
+};
+
+}  // namespace ostrel

@@ -1,0 +1,42 @@
+#pragma once
+// DfuSe files and images of the DFU layer (the STDFUFILES operations). A file
+// is read and checked whole when it is opened, so a malformed file is refused
+// before any of its images reaches a device. Unknown or destroyed handles are
+// refused with kDfuBadParameter. Used on one thread (the engine's).
+
+#include "dfu/DfuHandleTable.h"
+#include "dfu/DfuImage.h"
+#include "dfu/MemoryMap.h"
+
+#include <string>
+
+namespace ostrel {
+
+class StDfuFiles {
+ public:
+  static constexpr size_t kMaxFileSize = 64u << 20;
+
+  // vendor, product and version may be null.
+  uint32_t STDFUFILES_OpenExistingDFUFile(const std::string& path, DfuHandle& file, uint16_t* vendor,
+                                          uint16_t* product, uint16_t* version, uint8_t& imageCount);
+  uint32_t STDFUFILES_CloseDFUFile(DfuHandle file);
+  uint32_t STDFUFILES_ReadImageFromDFUFile(DfuHandle file, uint32_t index, DfuHandle& image);
+  uint32_t STDFUFILES_GetImageAlternate(DfuHandle image, uint8_t& alternate);
+  uint32_t STDFUFILES_GetImageName(DfuHandle image, std::string& name);
+  uint64_t STDFUFILES_GetImageSize(DfuHandle image);  // bytes of data; 0 for an unknown handle
+  uint32_t STDFUFILES_DuplicateImage(DfuHandle image, DfuHandle& copy);
+  uint32_t STDFUFILES_DestroyImage(DfuHandle& image);  // sets image to 0
+  uint32_t STDFUFILES_FilterImageForOperation(DfuHandle image, const MemoryTarget& target, uint32_t operation,
+                                              uint32_t optimise);
+  uint32_t STDFUFILES_CreateImageFromMapping(DfuHandle& image, const MemoryTarget& target);
+  uint32_t STDFUFILES_SetImageName(DfuHandle image, const std::string& name);
+
+  // The image behind a handle, or nullptr.
+  const DfuImage* image(DfuHandle image) const { return images_.find(image); }
+
+ private:
+  DfuHandleTable<DfuseFile> files_{0x00F00000};
+  DfuHandleTable<DfuImage> images_{0x001A0000};
+};
+
+}  // namespace ostrel
