@@ -1,11 +1,13 @@
 #include "online/DataChannel.h"
 
-#include <array>
+#include <vector>
 
 namespace ostrel {
 namespace {
 
-constexpr std::size_t kBlockSize = 4096;
+// Loopback measurements: 4096-byte blocks made a 50 MB download about 1.5
+// times slower than curl; 64 KiB blocks make it as fast or faster.
+constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr int kListenBacklog = 5;
 
 }  // namespace
@@ -40,7 +42,7 @@ bool DataChannel::accept(const std::string& peerAddress) {
 }
 
 DataChannel::CopyResult DataChannel::receiveInto(DownloadFile& file) {
-  std::array<char, kBlockSize> block;
+  std::vector<char> block(kBlockSize);
   for (;;) {
     const std::ptrdiff_t got = data_.receive(block.data(), block.size());
     if (got == 0) return CopyResult::Complete;
@@ -51,7 +53,7 @@ DataChannel::CopyResult DataChannel::receiveInto(DownloadFile& file) {
 }
 
 DataChannel::CopyResult DataChannel::sendFrom(std::istream& file) {
-  std::array<char, kBlockSize> block;
+  std::vector<char> block(kBlockSize);
   for (;;) {
     file.read(block.data(), block.size());
     const std::streamsize got = file.gcount();

@@ -1,6 +1,6 @@
 #pragma once
 // The data connection of one FTP transfer, passive or active, and the copy of
-// the file's bytes over it in 4096-byte blocks.
+// the file's bytes over it in blocks of 64 KiB.
 
 #include <istream>
 #include <optional>
