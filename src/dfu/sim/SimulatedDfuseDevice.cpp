@@ -76,6 +76,7 @@ UsbStatus SimulatedDfuseDevice::control(const UsbSetup& setup, uint8_t* data, si
     if (!attached_) return UsbStatus::noDevice;
     result = (setup.requestType & 0x60) == 0 ? standardRequest(setup, data, transferred)
                                              : classRequest(setup, data, transferred);
+    if (result == UsbStatus::ok && !(setup.requestType & kUsbDirIn)) transferred = setup.length;
     if (leaving_) {
       attached_ = false;
       leaving_ = false;

@@ -1,8 +1,8 @@
 #pragma once
 // The memory of the simulated boot loader: the regions its memory map strings
-// name, erased to 0xFF, with sectors that must be erased before they are
-// written (regions without erasable sectors, like option bytes, are written
-// in place).
+// name, erased to 0xFF. Erasable sectors must be erased before they are
+// written; the others (option bytes) are written in place, and may still be
+// erased as a whole, as STM32 option bytes can.
 
 #include "dfu/MemoryMap.h"
 
@@ -27,7 +27,7 @@ class SimulatedFlash {
   size_t read(uint32_t address, uint8_t* out, size_t length) const;
   Result write(uint32_t address, const uint8_t* data, size_t length);
   Result eraseSector(uint32_t address);
-  // Erases every erasable sector; returns how many.
+  // Erases every erasable sector (a mass erase); returns how many.
   size_t eraseAll();
 
  private:
