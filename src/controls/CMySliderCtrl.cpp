@@ -1,0 +1,34 @@
+#include "controls/CMySliderCtrl.h"
+
+#include <QKeyEvent>
+
+namespace ostrel {
+
+CMySliderCtrl::CMySliderCtrl(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+  setAutoFillBackground(false);
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+  setTickPosition(QSlider::TicksBelow);
+}
+
+void CMySliderCtrl::keyPressEvent(QKeyEvent* event) {
+  SliderAction action = SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: action = SliderSingleStepSub; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: action = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: break;
+  }
+  if (action == SliderNoAction || orientation() != Qt::Horizontal) {
+    QSlider::keyPressEvent(event);
+    return;
+  }
+  triggerAction(action);
+  event->accept();
+}
+
+}  // namespace ostrel

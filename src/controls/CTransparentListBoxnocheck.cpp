@@ -1,0 +1,97 @@
+#include "controls/CTransparentListBoxnocheck.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+#include "controls/FixedRowDelegate.h"
+#include "controls/WindowsFont.h"
+
+namespace ostrel {
+
+namespace {
+constexpr int kTextCellHeight = 32;
+const QColor kShadowColour(140, 140, 140);
+}  // namespace
+
+CTransparentListBoxnocheck::CTransparentListBoxnocheck(QWidget* parent)
+    : CTransparentListBoxnocheck(100, parent) {}
+
+CTransparentListBoxnocheck::CTransparentListBoxnocheck(int textLeft, QWidget* parent)
+    : QListWidget(parent), textLeft_(textLeft) {
+  textColour_ = palette().color(QPalette::WindowText);
+  selectedColour_ = palette().color(QPalette::HighlightedText);
+  // Nothing of the list's own is painted: the screen shows through.
+  setAutoFillBackground(false);
+  viewport()->setAutoFillBackground(false);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setUniformItemSizes(true);
+  setItemDelegate(new FixedRowDelegate(
+      kRowHeight,
+      [this](QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) {
+        drawRow(painter, index.row(), option.rect, option.state & QStyle::State_Selected);
+      },
+      this));
+}
+
+void CTransparentListBoxnocheck::setTextStyle(const QString& face, const QColor& text,
+                                              const QColor& selected, bool shadow) {
+  textColour_ = text;
+  selectedColour_ = selected;
+  shadow_ = shadow;
+  shadowOffset_ = 0;
+  setFont(windowsFont(face, kTextCellHeight));
+  viewport()->update();
+}
+
+int CTransparentListBoxnocheck::addString(const QString& text) {
+  int row = count();
+  for (int i = 0; i < count(); ++i) {
+    if (QString::compare(text, item(i)->text(), Qt::CaseInsensitive) < 0) {
+      row = i;
+      break;
+    }
+  }
+  insertItem(row, text);
+  return row;
+}
+
+int CTransparentListBoxnocheck::topIndex() const {
+  const QModelIndex top = indexAt(QPoint(0, 0));
+  return top.isValid() ? top.row() : 0;
+}
+
+void CTransparentListBoxnocheck::setTopIndex(int row) {
+  if (row >= 0 && row < count()) scrollToItem(item(row), QAbstractItemView::PositionAtTop);
+}
+
+void CTransparentListBoxnocheck::redraw(bool now) {
+  if (now) {
+    viewport()->repaint();
+  } else {
+    viewport()->update();
+  }
+}
+
+void CTransparentListBoxnocheck::refresh() { redraw(true); }
+
+void CTransparentListBoxnocheck::drawRow(QPainter& painter, int row, const QRect& rowRect,
+                                         bool selected) const {
+  if (row < 0 || row >= count()) return;
+  const QRect textRect(textLeft_, rowRect.top(), rowRect.right() + 1 - textLeft_, kRowHeight);
+  const QString text = item(row)->text();
+  // Tabs expanded; '&' is plain text (no mnemonic flag).
+  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs;
+  painter.setFont(font());
+  if (shadow_) {
+    painter.setPen(kShadowColour);
+    painter.drawText(textRect.translated(shadowOffset_, shadowOffset_), flags, text);
+  }
+  QColor colour = selected ? selectedColour_ : textColour_;
+  if (!isEnabled()) colour = Qt::white;
+  painter.setPen(colour);
+  painter.drawText(textRect, flags, text);
+}
+
+}  // namespace ostrel
