@@ -28,6 +28,9 @@ class AtomicFile {
   // The whole file as raw bytes; nullopt when it is missing or unreadable.
   static std::optional<std::string> read(const std::filesystem::path& path);
 
+  // True when a file can be created in folder (a probe file is made and removed).
+  static bool canWrite(const std::filesystem::path& folder);
+
   // A byte-string path (as the library builds them) as a file-system path.
   static std::filesystem::path pathOf(const std::string& text);
 };

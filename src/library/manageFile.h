@@ -37,7 +37,10 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "library/AtomicFile.h"
 
@@ -157,6 +160,31 @@ class manageFile {
   bool rebuildMakerIndex();
 
  private:
+  // A profile body as lines, and whether it was stored scrambled.
+  struct Body {
+    std::vector<std::string> lines;
+    bool scrambled = false;
+  };
+  using LineRule = std::function<void(std::size_t line, std::string& text)>;
+  using NameTable = std::array<std::string, kNameCapacity>;
+
+  bool ready() const;                         // basePath set
+  bool ready(const std::string& name) const;  // and a safe name
+  std::string at(const std::string& relative) const;
+  bool exists(const std::string& relative) const;
+  std::optional<std::string> readBytes(const std::string& relative) const;
+  bool storeBytes(const std::string& relative, std::string_view bytes);
+  std::optional<Body> readBody(const std::string& relative);
+  bool storeBody(const std::string& relative, const std::vector<std::string>& lines);
+  bool storeDefaultBody(const std::string& relative);
+  bool rewriteBody(const std::string& relative, const LineRule& rule);
+  bool fileSlotValues(int slot, const std::string& name, bool fromPad);
+  bool appendToIndex(const std::string& indexPath, const std::string& name);
+  bool loadNames(const char* folder, NameTable& names, int32_t& count);
+  bool setUpFirstRun();
+  bool moveFile(const std::string& from, const std::string& to);
+  bool rebuildIndex(bool makerFolder);
+
   mutable std::recursive_mutex lock_;
   std::string problem_;
 };

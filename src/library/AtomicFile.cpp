@@ -1,0 +1,77 @@
+#include "library/AtomicFile.h"
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <system_error>
+
+namespace ostrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A name of its own per call, so two writers in one folder never share one.
+fs::path temporaryBeside(const fs::path& target) {
+  static std::atomic<unsigned long long> counter{std::random_device{}()};
+  char name[48];
+  std::snprintf(name, sizeof name, ".~ostrel-%016llx.tmp", counter.fetch_add(1));
+  return target.parent_path() / name;
+}
+
+bool writeWhole(const fs::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  const bool written = out.good();
+  out.close();
+  return written && !out.fail();
+}
+
+}  // namespace
+
+bool AtomicFile::write(const fs::path& target, std::string_view bytes,
+                       const BeforeReplace& beforeReplace) {
+  const fs::path temporary = temporaryBeside(target);
+  std::error_code ec;
+  if (!writeWhole(temporary, bytes)) {
+    fs::remove(temporary, ec);
+    return false;
+  }
+  if (beforeReplace && !beforeReplace(temporary, target)) return false;
+  fs::rename(temporary, target, ec);
+  if (ec) {
+    fs::remove(temporary, ec);
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::string> AtomicFile::read(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+bool AtomicFile::canWrite(const fs::path& folder) {
+  const fs::path probe = temporaryBeside(folder / "probe");
+  const bool written = writeWhole(probe, "probe");
+  std::error_code ec;
+  fs::remove(probe, ec);
+  return written;
+}
+
+fs::path AtomicFile::pathOf(const std::string& text) {
+  // Byte strings are taken as they are; a Windows build converts from the
+  // system code page here and nowhere else.
+  return fs::path(text);
+}
+
+}  // namespace ostrel

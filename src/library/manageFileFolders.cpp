@@ -1,0 +1,150 @@
+// The data folders, the version file, the name lists and the slot list.
+#include <filesystem>
+#include <system_error>
+
+#include "library/LibraryFolders.h"
+#include "library/SafeName.h"
+#include "library/TextLines.h"
+#include "library/manageFile.h"
+
+namespace ostrel {
+
+namespace fs = std::filesystem;
+using Lock = std::lock_guard<std::recursive_mutex>;
+
+namespace {
+constexpr const char* kFolders[] = {"Version", "Myprofile", "Keltoprofile", "Downloadprofile"};
+constexpr char kFirstVersion[] = "1.00";
+constexpr char kDefaultName[] = "Default";
+constexpr char kEmptyDownloadList[] = "kai";
+
+// Line i becomes entry i, up to the table's capacity; gives the count.
+int32_t fillNames(const std::string& text, std::array<std::string, kNameCapacity>& names) {
+  int32_t count = 0;
+  for (auto& line : splitLines(text)) {
+    if (count == kNameCapacity) break;
+    names[count++] = std::move(line);
+  }
+  return count;
+}
+}  // namespace
+
+bool manageFile::ensureFolders() {
+  Lock lock(lock_);
+  bool usable = ready();
+  for (const char* folder : kFolders) {
+    if (!usable) break;
+    const fs::path path = AtomicFile::pathOf(at(folder));
+    std::error_code ec;
+    fs::create_directory(path, ec);
+    usable = fs::is_directory(path, ec) && AtomicFile::canWrite(path);
+  }
+  if (usable && !exists(kVersionFile)) usable = storeBytes(kVersionFile, kFirstVersion);
+  problem_ = usable ? std::string()
+                    : "The data folder \"" + basePath +
+                          "\" cannot be written. Profiles cannot be saved or loaded until it "
+                          "can be written.";
+  return usable;
+}
+
+std::string manageFile::readVersion() {
+  Lock lock(lock_);
+  if (!ready()) return std::string();
+  if (!exists(kVersionFile)) {
+    storeBytes(kVersionFile, kFirstVersion);
+    return kFirstVersion;
+  }
+  const auto bytes = readBytes(kVersionFile);
+  if (!bytes) return std::string();
+  const auto lines = splitLines(*bytes);
+  return lines.empty() ? std::string() : lines.back();
+}
+
+bool manageFile::writeVersion(const std::string& text) {
+  Lock lock(lock_);
+  if (!ready()) return false;
+  for (const char* folder : kFolders) {
+    std::error_code ec;
+    fs::create_directory(AtomicFile::pathOf(at(folder)), ec);
+  }
+  return storeBytes(kVersionFile, text);
+}
+
+bool manageFile::loadNames(const char* folder, NameTable& names, int32_t& count) {
+  count = 0;
+  const std::string indexPath = std::string(folder) + kIndexFile;
+  if (!ready() || !exists(indexPath)) return false;
+  const auto bytes = readBytes(indexPath);
+  if (!bytes) return false;
+  count = fillNames(*bytes, names);
+  return true;
+}
+
+bool manageFile::loadMyNames() {
+  Lock lock(lock_);
+  return loadNames(kMyFolder, myNames, myCount);
+}
+
+bool manageFile::loadMakerNames() {
+  Lock lock(lock_);
+  return loadNames(kMakerFolder, makerNames, makerCount);
+}
+
+bool manageFile::readDownloadList(const std::string& fileName) {
+  Lock lock(lock_);
+  downloadCount = 0;
+  if (!ready(fileName)) return false;
+  const std::string listPath = kDownloadFolder + fileName;
+  if (!exists(listPath)) {
+    storeBytes(listPath, kEmptyDownloadList);
+    return false;
+  }
+  const auto bytes = readBytes(listPath);
+  if (!bytes) return false;
+  downloadCount = fillNames(*bytes, downloadNames);
+  return true;
+}
+
+// First run: the "Default" profile, its index line and four "Default" slots.
+// A "Default" profile that is already there is kept: it may hold the user's
+// own edits.
+bool manageFile::setUpFirstRun() {
+  const std::string slotList = std::string(kMyFolder) + kSlotListFile;
+  const bool profileReady = createProfile(kDefaultName) || exists(profilePath(kDefaultName));
+  const bool listWritten =
+      storeBytes(slotList, indexText({kDefaultName, kDefaultName, kDefaultName, kDefaultName}));
+  return profileReady && listWritten;
+}
+
+std::string manageFile::getSlotName(int slot) {
+  Lock lock(lock_);
+  if (!ready()) return std::string();
+  const std::string slotList = std::string(kMyFolder) + kSlotListFile;
+  if (!exists(slotList)) {
+    setUpFirstRun();
+    return kDefaultName;
+  }
+  const auto bytes = readBytes(slotList);
+  if (!bytes) return std::string();
+  const auto lines = splitLines(*bytes);
+  if (slot < 0 || static_cast<std::size_t>(slot) >= lines.size()) return std::string();
+  return lines[static_cast<std::size_t>(slot)];
+}
+
+bool manageFile::assignSlot(int slot, const std::string& name) {
+  Lock lock(lock_);
+  if (!ready() || !isSingleLine(name)) return false;
+  const std::string slotList = std::string(kMyFolder) + kSlotListFile;
+  if (!exists(slotList)) {
+    setUpFirstRun();  // the name is not applied: the slots start as "Default"
+    return false;
+  }
+  const auto bytes = readBytes(slotList);
+  if (!bytes) return false;
+  auto lines = splitLines(*bytes);
+  const bool onList = slot >= 0 && static_cast<std::size_t>(slot) < lines.size();
+  if (onList) lines[static_cast<std::size_t>(slot)] = name;
+  return storeBytes(slotList, joinLines(lines)) && onList;
+}
+
+}  // namespace ostrel
