@@ -318,9 +318,12 @@ void Art::icon(QPainter& p, Icon which, const QRectF& s, const QColor& color) {
       break;
     case Icon::Cloud: {
       QPainterPath path;
-      path.addEllipse(QRectF(s.left() + w * 0.1, s.top() + w * 0.42, w * 0.36, w * 0.32));
-      path.addEllipse(QRectF(s.left() + w * 0.28, s.top() + w * 0.22, w * 0.42, w * 0.44));
-      path.addEllipse(QRectF(s.left() + w * 0.54, s.top() + w * 0.4, w * 0.36, w * 0.34));
+      QPainterPath left, middle, right;
+      left.addEllipse(QRectF(s.left() + w * 0.08, s.top() + w * 0.44, w * 0.36, w * 0.32));
+      middle.addEllipse(QRectF(s.left() + w * 0.26, s.top() + w * 0.22, w * 0.44, w * 0.46));
+      right.addEllipse(QRectF(s.left() + w * 0.54, s.top() + w * 0.4, w * 0.38, w * 0.36));
+      path = left.united(middle).united(right);
+      path.addRect(QRectF(s.left() + w * 0.26, s.top() + w * 0.56, w * 0.48, w * 0.2));
       p.drawPath(path.simplified());
       break;
     }

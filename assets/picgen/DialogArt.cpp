@@ -17,9 +17,7 @@ constexpr int kCentre = Qt::AlignCenter;
 QImage dialogGround(QPainter& p, QImage& image) {
   p.begin(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setOpacity(0.18);
-  PadArt::draw(p, QRectF(140, 120, 1000, 560), PadControl::None);
-  p.setOpacity(1);
+  PadArt::drawFaint(p, QRectF(140, 120, 1000, 560), 0.16);
   return image;
 }
 

@@ -50,6 +50,10 @@ QImage generalScreen(const PaintContext& ctx) {
 
   Art::titledPanel(p, fit, QRectF(740, 240, 530, 208), ctx.tr("general.ledTitle"));
   Art::caption(p, fit, QRectF(754, 309, 114, 26), ctx.tr("general.level"), kLeft, 17);
+  // The slider's groove, in case the slider draws none of its own.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(8, 17, 21));
+  p.drawRoundedRect(QRectF(880, 319, 330, 6), 3, 3);
   p.setPen(style::kSoftText);
   p.setFont(style::arial(12));
   p.drawText(QRectF(865, 336, 30, 16), Qt::AlignCenter, "0");

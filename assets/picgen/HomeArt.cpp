@@ -20,9 +20,7 @@ QImage homeScreen(const PaintContext& ctx) {
   TextFitter& fit = ctx.fitter;
   Art::caption(p, fit, QRectF(84, 22, 316, 40), ctx.tr("home.libraries"), kLeft, 22);
   // The pad, faintly, where the stored-profiles notice appears.
-  p.setOpacity(0.35);
-  PadArt::draw(p, QRectF(440, 300, 340, 260), PadControl::None);
-  p.setOpacity(1);
+  PadArt::drawFaint(p, QRectF(440, 300, 340, 260), 0.35);
   Art::caption(p, fit, QRectF(836, 15, 150, 47), ctx.tr("home.name"), kRight, 17);
 
   const QRectF inner = Art::titledPanel(p, fit, QRectF(806, 352, 312, 238), ctx.tr("home.profile"));

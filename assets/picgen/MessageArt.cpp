@@ -50,9 +50,7 @@ QImage updateScreen(const PaintContext& ctx) {
   QImage image = Art::screenGround();
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setOpacity(0.18);
-  PadArt::draw(p, QRectF(140, 120, 1000, 560), PadControl::None);
-  p.setOpacity(1);
+  PadArt::drawFaint(p, QRectF(140, 120, 1000, 560), 0.16);
   Art::icon(p, Icon::Chip, QRectF(423, 150, 56, 56), style::kTealBright);
   Art::title(p, ctx.fitter, QRectF(492, 150, 430, 56), ctx.tr("update.title"));
   Art::caption(p, ctx.fitter, QRectF(423, 550, 499, 56), ctx.tr("update.hint"),

@@ -71,15 +71,16 @@ void paddles(QPainter& p, const Look& look) {
 void shoulders(QPainter& p, const Look& look) {
   struct Shoulder { QRectF r; PadControl id; const char* text; };
   const Shoulder items[] = {
-      {{84, 14, 86, 30}, PadControl::LeftTrigger, "ZL"},
-      {{270, 14, 86, 30}, PadControl::RightTrigger, "ZR"},
-      {{74, 40, 106, 22}, PadControl::LeftBumper, "L"},
-      {{260, 40, 106, 22}, PadControl::RightBumper, "R"},
+      {{86, 2, 84, 32}, PadControl::LeftTrigger, "ZL"},
+      {{270, 2, 84, 32}, PadControl::RightTrigger, "ZR"},
+      {{72, 28, 110, 30}, PadControl::LeftBumper, "L"},
+      {{258, 28, 110, 30}, PadControl::RightBumper, "R"},
   };
   for (const Shoulder& s : items) {
     const bool lit = look.highlighted == s.id;
     part(p, roundRect(s.r, 9), lit);
-    label(p, s.r.adjusted(0, s.id == PadControl::LeftTrigger || s.id == PadControl::RightTrigger ? -6 : 0, 0, 0),
+    const bool trigger = s.id == PadControl::LeftTrigger || s.id == PadControl::RightTrigger;
+    label(p, trigger ? QRectF(s.r.left(), s.r.top(), s.r.width(), 26) : s.r.adjusted(0, 0, 0, -6),
           s.text, lit, 12);
   }
 }
@@ -181,6 +182,19 @@ QRectF PadArt::bounds(const QRectF& r) {
   const qreal scale = std::min(r.width() / kWidth, r.height() / kHeight);
   const QSizeF size(kWidth * scale, kHeight * scale);
   return QRectF(r.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+void PadArt::drawFaint(QPainter& p, const QRectF& r, qreal opacity) {
+  const QRectF box = bounds(r);
+  QImage layer(box.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  QPainter lp(&layer);
+  draw(lp, QRectF(QPointF(0, 0), box.size()), PadControl::None);
+  lp.end();
+  p.save();
+  p.setOpacity(opacity);
+  p.drawImage(box.topLeft(), layer);
+  p.restore();
 }
 
 std::array<QRectF, 4> PadArt::paddleRects(const QRectF& r) {

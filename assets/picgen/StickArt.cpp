@@ -25,7 +25,7 @@ void header(QPainter& p, TextFitter& fit, const QRectF& r, const QString& text) 
 
 void deadZonePanel(QPainter& p, const PaintContext& ctx) {
   TextFitter& fit = ctx.fitter;
-  Art::panel(p, QRectF(56, 88, 386, 370));
+  Art::panel(p, QRectF(56, 88, 386, 375));
   header(p, fit, QRectF(70, 103, 330, 30), ctx.tr("stick.staticTitle"));
   Art::caption(p, fit, QRectF(70, 146, 194, 27), ctx.tr("stick.size"), kLeft, 17);
   header(p, fit, QRectF(70, 200, 330, 30), ctx.tr("stick.dynamicTitle"));
@@ -42,7 +42,7 @@ void deadZonePanel(QPainter& p, const PaintContext& ctx) {
 
 // The circle area (166, 477)-(350, 661) the screen draws the dead zones in.
 void circlePanel(QPainter& p, const PaintContext& ctx) {
-  Art::panel(p, QRectF(56, 468, 386, 196));
+  Art::panel(p, QRectF(56, 469, 386, 230));
   const QPointF c(258, 569);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(8, 17, 21));
