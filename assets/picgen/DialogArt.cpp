@@ -30,7 +30,7 @@ void dialogPanel(QPainter& p, const QRectF& r) {
 
 Painter nameScreen(const char* titleKey) {
   return [titleKey](const PaintContext& ctx) {
-    QImage image = Art::screenGround();
+    QImage image = Art::screenGround(false);
     QPainter p;
     dialogGround(p, image);
     TextFitter& fit = ctx.fitter;
@@ -47,7 +47,7 @@ Painter nameScreen(const char* titleKey) {
 // delete prompt (and the download progress) cover when they show.
 Painter listScreen(const char* titleKey, const char* hintKey, int hintWidth) {
   return [=](const PaintContext& ctx) {
-    QImage image = Art::screenGround();
+    QImage image = Art::screenGround(false);
     QPainter p;
     dialogGround(p, image);
     TextFitter& fit = ctx.fitter;
@@ -60,7 +60,7 @@ Painter listScreen(const char* titleKey, const char* hintKey, int hintWidth) {
 }
 
 QImage controllerList(const PaintContext& ctx) {
-  QImage image = Art::screenGround();
+  QImage image = Art::screenGround(false);
   QPainter p;
   dialogGround(p, image);
   TextFitter& fit = ctx.fitter;
@@ -81,7 +81,7 @@ QImage controllerList(const PaintContext& ctx) {
 // A question with its Yes and No buttons (placed by the screen) under it.
 Painter promptScreen(const QRectF& panel, const char* titleKey, const char* textKey) {
   return [=](const PaintContext& ctx) {
-    QImage image = Art::screenGround();
+    QImage image = Art::screenGround(false);
     QPainter p;
     dialogGround(p, image);
     dialogPanel(p, panel);

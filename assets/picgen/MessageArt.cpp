@@ -47,7 +47,7 @@ QImage statePicture(const PaintContext& ctx, const StateMessage& state) {
 }
 
 QImage updateScreen(const PaintContext& ctx) {
-  QImage image = Art::screenGround();
+  QImage image = Art::screenGround(false);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   PadArt::drawFaint(p, QRectF(140, 120, 1000, 560), 0.16);
