@@ -34,6 +34,7 @@ ControllerLink::~ControllerLink() {
 }
 
 void ControllerLink::startLink() {
+  graceTimer_.stop();
   Dispatcher& dispatcher = context_.dispatcher;
   hid_.startEvents([this, &dispatcher](const HidEvent& event) {
     dispatcher.post([this, event] { onDeviceChange(event); });
