@@ -27,6 +27,10 @@ void AppState::resetToStartup() {
   keyboardLayout = {1, 0, 3, 1, 2, 1, 1};
 }
 
+int32_t AppState::currentKeyboardLayout() const {
+  return keyboardLayout[validLanguage(language) ? language : 1];
+}
+
 const char* languageFolder(int language) {
   return validLanguage(language) ? kFolders[language] : "res/French/";
 }

@@ -50,6 +50,11 @@ struct AppState {
   // the per-language keyboard layouts. The caller sets programFolder and the
   // slot names from the library.
   void resetToStartup();
+
+  // The keyboard layout in force: keyboardLayout of the language. A language
+  // outside 0..6 (a pad's profile can carry one) counts as French, as it does
+  // for the picture folder.
+  int32_t currentKeyboardLayout() const;
 };
 
 // Link states.

@@ -33,6 +33,17 @@ TEST(AppState, LanguageTables) {
   }
 }
 
+TEST(AppState, KeyboardLayoutFollowsLanguage) {
+  AppState s;
+  s.resetToStartup();
+  s.language = 2;
+  EXPECT_EQ(s.currentKeyboardLayout(), 3);
+  for (int outside : {-1, 7, 127}) {
+    s.language = outside;
+    EXPECT_EQ(s.currentKeyboardLayout(), 0) << outside;  // French: AZERTY
+  }
+}
+
 TEST(AppState, ScreenIdOutsideRangeSelectsHome) {
   EXPECT_EQ(screenFor(0), kHomeScreen);
   EXPECT_EQ(screenFor(13), kHomeScreen);
