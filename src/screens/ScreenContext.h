@@ -1,0 +1,28 @@
+#pragma once
+// Everything a profile screen is built with. The application owns every part
+// and outlives the screens; each screen keeps the context by value.
+
+#include <QString>
+
+namespace ostrel {
+
+struct AppState;
+class manageFile;
+class ControllerLink;
+class PictureCache;
+class ScreenHost;
+
+struct ScreenContext {
+  AppState& app;
+  manageFile& library;
+  // Commands to the pad and the profile transfer (activation).
+  ControllerLink& link;
+  // The screens' pictures, rooted at resourceRoot.
+  PictureCache& pictures;
+  ScreenHost& host;
+  // The folder that holds res/ (design: beside the executable, or the
+  // installed share folder).
+  QString resourceRoot;
+};
+
+}  // namespace ostrel
