@@ -54,5 +54,89 @@ TEST_F(DfuLayer, EraseThenUpgradeWritesAndReadsBack) {
   EXPECT_EQ(pad->memory(kFlash + 0x3000, 9000), content.elements[0].data);
 }
 
+TEST_F(DfuLayer, VerifyMismatchStatusErrorAndStuckDeviceFail) {
+  const DfuseImage content{0, "", {{kFlash, pattern(6000, 7)}}};
+  struct Case {
+    SimulatedDfuseFaults faults;
+    uint32_t expected;
+  };
+  const Case cases[] = {
+      {{-1, -1, 2, false}, kDfuError},      // a block stored wrong: caught by the read-back
+      {{-1, 1, -1, false}, kDfuError},      // errWRITE from the device
+      {{-1, -1, -1, true}, kDfuRetryError}, // never leaves dfuDNBUSY
+      {{2, -1, -1, false}, kDfuUnexpected}, // gone from the bus
+  };
+  for (const Case& c : cases) {
+    pad = std::make_shared<SimulatedDfuseDevice>(SimulatedDfuseConfig{}, clock);
+    bus.plug("pad", pad);
+    ASSERT_EQ(run(content, kOperationErase).result, kDfuSuccess);
+    pad->setFaults(c.faults);
+    const DfuOperationStatus status = run(content, kOperationUpgrade);
+    EXPECT_EQ(status.result, c.expected);
+    EXPECT_LT(status.percent, 100u);
+    bus.unplug("pad");
+  }
+}
+
+TEST_F(DfuLayer, UnknownAndStaleHandlesAreRefused) {
+  StDfu dfu(bus);
+  StDfuFiles files;
+  StDfuPrt prt(bus, dfu, files, clock);
+  std::array<uint8_t, 6> status{};
+  DfuOperationStatus op;
+  std::string text;
+  uint8_t alternate = 0;
+  DfuHandle device = 0, image = 0, copy = 0, map = 0;
+  ASSERT_EQ(dfu.STDFU_Open("PAD", device), kDfuSuccess);
+  ASSERT_EQ(dfu.STDFU_Close(device), kDfuSuccess);
+  ASSERT_EQ(files.STDFUFILES_CreateImageFromMapping(image, flashTarget()), kDfuSuccess);
+  const DfuHandle destroyed = image;
+  ASSERT_EQ(files.STDFUFILES_DestroyImage(image), kDfuSuccess);
+  for (DfuHandle h : {DfuHandle{0}, DfuHandle{1}, device, destroyed}) {
+    SCOPED_TRACE(h);
+    EXPECT_EQ(dfu.STDFU_Getstatus(h, status), kDfuBadParameter);
+    EXPECT_EQ(dfu.STDFU_Close(h), kDfuBadParameter);
+    EXPECT_EQ(files.STDFUFILES_GetImageAlternate(h, alternate), kDfuBadParameter);
+    EXPECT_EQ(files.STDFUFILES_GetImageName(h, text), kDfuBadParameter);
+    EXPECT_EQ(files.STDFUFILES_DuplicateImage(h, copy), kDfuBadParameter);
+    EXPECT_EQ(files.STDFUFILES_CloseDFUFile(h), kDfuBadParameter);
+    EXPECT_EQ(prt.STDFUPRT_GetOperationStatus(h, op), kDfuBadParameter);
+    EXPECT_EQ(prt.STDFUPRT_StopOperation(h), kDfuBadParameter);
+    EXPECT_EQ(prt.STDFUPRT_GetMapping(h), nullptr);
+    DfuHandle again = h;
+    EXPECT_EQ(files.STDFUFILES_DestroyImage(again), kDfuBadParameter);
+    EXPECT_EQ(again, 0u);
+  }
+  uint32_t count = 0;
+  ASSERT_EQ(prt.STDFUPRT_CreateMappingFromDevice("pad", map, count), kDfuSuccess);
+  EXPECT_EQ(count, 2u);
+  DfuOperationRecord record{kDfuDeviceClass, kDfuSecondDeviceClass, kOperationErase, 0, map, "pad"};
+  DfuHandle operation = 0;
+  EXPECT_EQ(prt.STDFUPRT_LaunchOperation(record, operation), kDfuBadParameter) << "a map is not an image";
+  EXPECT_EQ(prt.STDFUPRT_DestroyMapping(map), kDfuSuccess);
+  EXPECT_EQ(prt.STDFUPRT_DestroyMapping(map), kDfuBadParameter);
+}
+
+TEST(DfuOptionBytes, SectorFlagsFollowProtection) {
+  MemoryTarget target;
+  target.sectors.resize(140, MemorySector{0, 1024, 0});
+  struct Case {
+    uint8_t rdp;
+    uint32_t wrp;
+    size_t sector;
+    uint8_t flags;
+  };
+  const Case cases[] = {
+      {0xA5, 0xFFFFFFFF, 0, 7}, {0x00, 0xFFFFFFFF, 0, 6}, {0xA5, 0xFFFFFFFE, 3, 1},
+      {0xA5, 0xFFFFFFFE, 4, 7}, {0xA5, 0x7FFFFFFF, 123, 7}, {0xA5, 0x7FFFFFFF, 124, 1}, {0xA5, 0x7FFFFFFF, 128, 1},
+      {0xA5, 0x80000000, 139, 7},
+  };
+  for (const Case& c : cases) {
+    std::vector<MemoryTarget> targets{target};
+    DfuOptionBytes{false, c.rdp, c.wrp}.applyTo(targets);
+    EXPECT_EQ(targets[0].sectors[c.sector].flags, c.flags) << c.sector;
+  }
+}
+
 }  // namespace
 }  // namespace ostrel
