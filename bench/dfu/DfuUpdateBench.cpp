@@ -70,7 +70,7 @@ std::string writeImage(const std::filesystem::path& root) {
 void pollUntilIdle(DfuEngine& engine) {
   while (engine.operationHandle) {
     engine.pollOperation();
-    std::this_thread::sleep_for(std::chrono::microseconds(100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));  // far more often than the screen's 300 ms timer
   }
 }
 
