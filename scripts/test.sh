@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The whole test run: installs what is missing, builds the program and its
 # tests, runs every test, then builds the GUI-free core with AddressSanitizer
-# and UndefinedBehaviorSanitizer and runs its tests again. Exits non-zero on
-# any failure. ccache keeps repeated runs quick.
+# and UndefinedBehaviorSanitizer and runs its tests again, then builds the core
+# for Windows and runs its tests under Wine. Exits non-zero on any failure.
+# ccache keeps repeated runs quick.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -20,3 +21,5 @@ echo "== full build and tests"
 run build
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
 run build-asan -DOSTREL_SANITIZE=address,undefined -DOSTREL_GUI=OFF -DOSTREL_BENCH=OFF
+echo "== core for Windows, tests under Wine"
+bash scripts/test-windows.sh

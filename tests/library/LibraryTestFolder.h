@@ -18,6 +18,8 @@ namespace ostrel::testing {
 
 namespace fs = std::filesystem;
 
+inline const std::string separator(1, static_cast<char>(fs::path::preferred_separator));
+
 inline fs::path makeTemporaryFolder() {
   std::random_device random;
   for (;;) {
@@ -54,7 +56,9 @@ class LibraryTest : public ::testing::Test {
     data = root / "app";
     fs::create_directory(data);
     lib = std::make_unique<manageFile>();
-    lib->basePath = data.string() + "/";
+    // The program folder as the platform gives it: on Windows with
+    // backslashes throughout and a backslash at the end.
+    lib->basePath = data.string() + separator;
   }
   void TearDown() override {
     lib.reset();

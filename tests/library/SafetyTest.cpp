@@ -72,12 +72,13 @@ TEST_F(LibraryTest, OperationsWithoutADataRootDoNothing) {
 TEST_F(LibraryTest, DataRootIsTheProgramFolderOnlyWithResBesideIt) {
   const std::string program = data.string();
   const std::string user = (root / "user").string();
-  EXPECT_EQ(chooseDataRoot(program, user), user + "/");
+  EXPECT_EQ(chooseDataRoot(program, user), user + testing::separator);
   EXPECT_EQ(chooseDataRoot(program + "/", user + "/"), user + "/");
-  EXPECT_EQ(chooseDataRoot(program, ""), program + "/");
+  EXPECT_EQ(chooseDataRoot(program, ""), program + testing::separator);
   std::filesystem::create_directory(data / "res");
-  EXPECT_EQ(chooseDataRoot(program, user), program + "/");
+  EXPECT_EQ(chooseDataRoot(program, user), program + testing::separator);
   EXPECT_EQ(chooseDataRoot(program + "/", user), program + "/");
+  EXPECT_EQ(chooseDataRoot(program + testing::separator, user), program + testing::separator);
 }
 
 // The link's thread files a received profile while the screens save and load.
