@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "PyFtpServer.h"
+#include "RealServerTest.h"
 #include "ScriptedServer.h"
 #include "online/FtpConnection.h"
 #include "online/PassiveReply.h"
@@ -32,26 +33,12 @@ std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
 
 // ---- the real server ----
 
-class RealServer : public ::testing::Test {
+class RealServer : public test::RealServerTest {
  protected:
-  static void SetUpTestSuite() { server_ = new test::PyFtpServer; }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
+  bool logOn(FtpConnection& ftp, const char* password = test::PyFtpServer::kPassword) {
+    return ftp.logOn(settings(password).logonParams());
   }
-  void SetUp() override { ASSERT_TRUE(server_->running()) << "pyftpdlib did not start"; }
-
-  bool logOn(FtpConnection& ftp, const std::string& password = test::PyFtpServer::kPassword) {
-    ServerSettings settings = server_->settings();
-    settings.password = password;
-    return ftp.logOn(settings.logonParams());
-  }
-
-  static test::PyFtpServer* server_;
-  test::TempDir local_;
 };
-
-test::PyFtpServer* RealServer::server_ = nullptr;
 
 TEST_F(RealServer, LogsOnAndRefusesAWrongPassword) {
   FtpConnection good;
@@ -75,7 +62,7 @@ TEST_P(RealTransfer, CopiesEveryByte) {
   const std::string content = test::patternBytes(c.size);
   const std::string name = "file-" + std::to_string(c.passive) + std::to_string(c.retrieve) + "-" +
                            std::to_string(c.size) + ".bin";
-  const auto remote = server_->root() / name;
+  const auto remote = serverRoot() / name;
   const auto local = local_.path() / name;
   writeFile(c.retrieve ? remote : local, content);
   if (c.retrieve) writeFile(local, "old local content");
@@ -125,7 +112,7 @@ TEST_F(RealServer, LocalFileThatCannotBeOpenedIsReportedFirst) {
   EXPECT_EQ(ftp.lastReply(), FtpConnection::kNoLocalFile);
   EXPECT_FALSE(ftp.transfer("x.bin", local_.path() / "absent.bin", true, false));
   EXPECT_EQ(ftp.lastReply(), FtpConnection::kNoLocalFile);
-  EXPECT_FALSE(std::filesystem::exists(server_->root() / "x.bin"));
+  EXPECT_FALSE(std::filesystem::exists(serverRoot() / "x.bin"));
 }
 
 // ---- the scripted server ----
