@@ -165,6 +165,33 @@ TEST_F(ScriptedTransfer, DataGoesToTheControlPeerWhateverPasvNames) {
   EXPECT_EQ(readFile(local()), "1.10");
 }
 
+// Active mode: a connection to the client's data port from anywhere but the
+// server is turned away, so nobody else can slip bytes into the file.
+TEST_F(ScriptedTransfer, ActiveDataComesOnlyFromTheServer) {
+  ScriptedServer server([](ScriptedSession& s) {
+    greetAndLogOn(s);
+    const std::optional<std::string> port = s.receive();
+    const auto client = port ? parsePassiveReply("(" + port->substr(5) + ")") : std::nullopt;
+    s.send("200 PORT ok");
+    s.receive();  // RETR
+    s.send("150 here it comes");
+    if (!client) return;
+    EXPECT_EQ(client->address, "127.0.0.1");
+    s.sendDataTo(client->port, "intruder's bytes", "127.0.0.2");
+    s.sendDataTo(client->port, "1.10");
+    s.send("226 done");
+    s.drain();
+  });
+  FtpConnection ftp(FtpTimeouts{1000ms, 2000ms});
+  logOnTo(ftp, server);
+  EXPECT_TRUE(ftp.transfer("version.klt", local(), false, true)) << ftp.lastReply();
+  ftp.closeControl();
+  const Lines sent = server.finish();
+  ASSERT_EQ(sent.size(), 4u);
+  EXPECT_EQ(sent[2].substr(0, 15), "PORT 127,0,0,1,");
+  EXPECT_EQ(readFile(local()), "1.10");
+}
+
 TEST_F(ScriptedTransfer, PasvWithoutParenthesesOpensNoDataConnection) {
   ScriptedServer server([](ScriptedSession& s) {
     greetAndLogOn(s);

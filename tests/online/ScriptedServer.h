@@ -33,6 +33,10 @@ class ScriptedSession {
   // unless keepOpen, in which case it stays open and silent until drain ends.
   bool sendData(const std::string& bytes, bool keepOpen = false);
 
+  // Active mode: connects to the client's data port from the given local
+  // loopback address, sends bytes and waits for the client to close.
+  bool sendDataTo(uint16_t port, const std::string& bytes, const char* fromAddress = "127.0.0.1");
+
   std::vector<std::string> lines;
 
  private:
