@@ -203,6 +203,33 @@ TEST(GreetingCut, ClosedMidReplyEndsInNetworkError) {
   EXPECT_TRUE(server.finish().empty());
 }
 
+// A server cannot make the client hold an endless line or reply in memory.
+TEST(Flood, OverlongLineEndsInNetworkError) {
+  ScriptedServer server([](ScriptedSession& s) {
+    s.send("220 " + std::string(70 * 1024, 'x'));
+    s.drain();
+  });
+  FtpConnection ftp(kQuick);
+  EXPECT_FALSE(ftp.logOn(directParams(server.port())));
+  EXPECT_EQ(ftp.lastReply(), FtpConnection::kNetworkError);
+  ftp.closeControl();
+  EXPECT_TRUE(server.finish().empty());
+}
+
+TEST(Flood, EndlessMultiLineReplyEndsInNetworkError) {
+  ScriptedServer server([](ScriptedSession& s) {
+    std::string flood = "220-Welcome\r\n";
+    for (int line = 0; line < 10001; ++line) flood += "220-more\r\n";
+    s.send(flood + "220 ready");
+    s.drain();
+  });
+  FtpConnection ftp(kQuick);
+  EXPECT_FALSE(ftp.logOn(directParams(server.port())));
+  EXPECT_EQ(ftp.lastReply(), FtpConnection::kNetworkError);
+  ftp.closeControl();
+  EXPECT_TRUE(server.finish().empty());
+}
+
 TEST(Silence, BeforeTheGreetingEndsInNetworkError) {
   ScriptedServer server([](ScriptedSession& s) { s.drain(); });
   FtpConnection ftp(kQuick);

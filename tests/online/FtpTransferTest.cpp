@@ -192,6 +192,20 @@ TEST_F(ScriptedTransfer, ActiveDataComesOnlyFromTheServer) {
   EXPECT_EQ(readFile(local()), "1.10");
 }
 
+TEST_F(ScriptedTransfer, UnwritableDestinationSendsNoCommand) {
+  ScriptedServer server([](ScriptedSession& s) {
+    s.send("220 ready");
+    s.answer({"230 in"});
+    s.drain();
+  });
+  FtpConnection ftp(kQuick);
+  logOnTo(ftp, server);
+  EXPECT_FALSE(ftp.transfer("version.klt", local_.path() / "no-folder" / "version.klt", true, true));
+  EXPECT_EQ(ftp.lastReply(), FtpConnection::kNoLocalFile);
+  ftp.closeControl();
+  EXPECT_EQ(server.finish(), Lines{"USER u"});
+}
+
 TEST_F(ScriptedTransfer, PasvWithoutParenthesesOpensNoDataConnection) {
   ScriptedServer server([](ScriptedSession& s) {
     greetAndLogOn(s);
