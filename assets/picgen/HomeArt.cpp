@@ -1,4 +1,4 @@
-// The profile home screen's background and its stored-profiles notice.
+// The profile home screen's background and its notices after an activation.
 
 #include "Art.h"
 #include "PadArt.h"
@@ -39,11 +39,19 @@ QImage storedNotice(const PaintContext& ctx) {
                           ctx.tr("home.storedTitle"), ctx.tr("home.storedText"), words);
 }
 
+// Shown instead when the link could not send every report of an activation.
+QImage notStoredNotice(const PaintContext& ctx) {
+  const QRectF words(24, 28, ctx.spec.width - 48, ctx.spec.height - 48);
+  return Art::messageCard(ctx, style::kWarning, Art::Icon::Warning, style::kWarning,
+                          ctx.tr("home.notStoredTitle"), ctx.tr("home.notStoredText"), words);
+}
+
 }  // namespace
 
 void registerHomeScreen(PictureSet& set) {
   set.add("Screen-2.jpg", homeScreen);
   set.add("Screen2/Profiles-Downloaded.png", storedNotice);
+  set.add("Screen2/Profiles-NotStored.png", notStoredNotice);
 }
 
 }  // namespace ostrel

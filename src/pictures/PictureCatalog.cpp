@@ -75,6 +75,7 @@ void addHomeScreen(std::vector<PictureSpec>& list) {
   add(list, "Screen2/Screen2-aim.png", 285, 161, K::Button);
   add(list, "Screen2/Screen2-key.png", 285, 161, K::Button);
   add(list, "Screen2/Profiles-Downloaded.png", 483, 159, K::Picture);
+  add(list, "Screen2/Profiles-NotStored.png", 483, 159, K::Picture);
 }
 
 void addGeneralScreen(std::vector<PictureSpec>& list) {
