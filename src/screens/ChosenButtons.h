@@ -1,0 +1,36 @@
+#pragma once
+// A group of image buttons of which one is chosen and shown lit (the slot
+// tabs, the On/Off pair). While the mouse is over a member, that member is
+// lit and every other one unlit; when it leaves, the chosen one is lit again.
+
+#include <QObject>
+
+#include <vector>
+
+namespace ostrel {
+
+class PngButton;
+
+class ChosenButtons : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ChosenButtons(QObject* parent = nullptr) : QObject(parent) {}
+
+  void add(PngButton* button);
+  // Lights member index (or none for an index outside the group).
+  void choose(int index);
+  int chosen() const { return chosen_; }
+  PngButton* button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void light(const PngButton* lit);
+
+  std::vector<PngButton*> buttons_;
+  int chosen_ = -1;
+};
+
+}  // namespace ostrel
