@@ -119,6 +119,8 @@ void profile1_Dialog::buildFields() {
   nameLabel_->setFont(windowsFont(QStringLiteral("Arial"), 23));
   nameLabel_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
   nameLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The label lies on the Rename button: a click on the name renames.
+  nameLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   const QFont fieldFont = windowsFont(QStringLiteral("Arial"), 26);
   const std::array<QPoint, 2> visible = {QPoint(840, 491), QPoint(995, 491)};

@@ -36,10 +36,12 @@ TEST_F(HomeScreenTest, LibraryAndNameButtonsLeadToTheirScreens) {
 }
 
 TEST_F(HomeScreenTest, NewAndRenameTellTheNameDialogWhichItIs) {
-  click(1108);
-  EXPECT_EQ(home->newRenameFlag(), 1);
   click(1094);
   EXPECT_EQ(home->newRenameFlag(), 0);
+  // The name shown on the Rename button is part of the button.
+  click(1170);
+  EXPECT_EQ(home->newRenameFlag(), 1);
+  EXPECT_EQ(host->shown, (std::vector<int32_t>{kSaveNameScreen, kSaveNameScreen}));
 }
 
 TEST_F(HomeScreenTest, MyProfilesRebuildsTheIndexAndKeepsThePosition) {

@@ -77,6 +77,7 @@ class HomeScreenTest : public ::testing::Test {
   T* control(int id) const {
     return home->findChild<T*>(QString::number(id));
   }
+  // A click at the centre of control id, as a person's reaches it.
   void click(int id);
   // The screen as shown, children included.
   QImage grab();
