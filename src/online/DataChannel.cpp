@@ -5,8 +5,8 @@
 namespace ostrel {
 namespace {
 
-// Loopback measurements: 4096-byte blocks made a 50 MB download about 1.5
-// times slower than curl; 64 KiB blocks make it as fast or faster.
+// Measured on loopback with a 50 MB file: 4096-byte blocks took 1.2 to 1.7
+// times as long as curl, 64 KiB blocks about 0.6 times.
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr int kListenBacklog = 5;
 
