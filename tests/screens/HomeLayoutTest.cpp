@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "HomeScreenFixture.h"
+#include "controls/PngButton.h"
 #include "pictures/PictureCatalog.h"
 
 namespace ostrel::testing {
@@ -81,6 +82,21 @@ TEST_F(HomeScreenTest, FieldsSpinnersAndNameLabelSitAtTheirPlaces) {
     EXPECT_EQ(widget->isVisible(), c.visible);
   }
   EXPECT_EQ(control<QLabel>(1170)->text(), QString::fromStdString(app.slotNames[0]));
+}
+
+TEST_F(HomeScreenTest, ShowingTheScreenAfterALanguageChangeShowsThatLanguagesPictures) {
+  auto* save = control<PngButton>(1101);
+  const QImage english = save->renderImage();
+  home->hide();
+  app.language = 1;
+  app.resourceFolder = languageFolder(1);
+  home->show();
+  const QImage french(QStringLiteral(OSTREL_TEST_RES_ROOT "/res/French/Screen2/save2.png"));
+  ASSERT_FALSE(french.isNull());
+  const QImage shown = save->renderImage().convertToFormat(QImage::Format_ARGB32);
+  EXPECT_EQ(shown, french.copy(0, 0, save->width(), save->height()).convertToFormat(QImage::Format_ARGB32));
+  EXPECT_NE(shown, english.convertToFormat(QImage::Format_ARGB32));
+  EXPECT_TRUE(missingPictures.isEmpty()) << missingPictures.join('\n').toStdString();
 }
 
 TEST_F(HomeScreenTest, PaintingDrawsTheBackgroundAndClaimsTheScreen) {
