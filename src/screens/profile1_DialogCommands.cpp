@@ -78,6 +78,7 @@ void profile1_Dialog::selectSlot(int slot) {
 void profile1_Dialog::openGeneralSettings() {
   AppState& app = context_.app;
   const int index = slotIndex();
+  selectedTab_ = 5;
   tabs_->choose(4);
   if (index < 0) return;
   storeFields();
