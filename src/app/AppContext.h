@@ -1,0 +1,27 @@
+#pragma once
+// What the windows of the program share: the run's state and library, the
+// controller link with its grace timer, the picture cache and the process
+// seam. The application owns them; the windows hold this by reference.
+
+#include <QString>
+
+namespace ostrel {
+
+struct AppState;
+class ControllerLink;
+class GraceTimer;
+class manageFile;
+class PictureCache;
+class ProcessShell;
+
+struct AppContext {
+  AppState& app;
+  manageFile& library;
+  ControllerLink& link;
+  GraceTimer& graceTimer;
+  PictureCache& pictures;
+  ProcessShell& shell;
+  QString resourceRoot;  // the folder that holds res/
+};
+
+}  // namespace ostrel

@@ -1,0 +1,31 @@
+#pragma once
+// The application as a real program starts it: the Qt process seam, the
+// per-user instance lock, the executable's folder, the user's data folder
+// and the picture folder. ostrel-controller and ostrel-demo differ only in
+// the HID backend they pass. Make it after the QApplication.
+
+#include <memory>
+
+#include "app/COstrel_ControllerApp.h"
+#include "app/QtProcessShell.h"
+#include "app/instance/InstanceLock.h"
+
+namespace ostrel {
+
+class AppProgram {
+ public:
+  AppProgram(HidBackend& hid, Sleeper& sleeper);
+
+  int run() { return app_.run(); }
+  COstrel_ControllerApp& app() { return app_; }
+
+ private:
+  static COstrel_ControllerApp::Environment environment(HidBackend& hid, Sleeper& sleeper,
+                                                        ProcessShell& shell, InstanceLock& lock);
+
+  QtProcessShell shell_;
+  std::unique_ptr<InstanceLock> lock_;
+  COstrel_ControllerApp app_;
+};
+
+}  // namespace ostrel

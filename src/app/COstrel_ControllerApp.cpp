@@ -1,0 +1,79 @@
+#include "app/COstrel_ControllerApp.h"
+
+#include <QGuiApplication>
+
+#include <utility>
+
+#include "app/AppTexts.h"
+#include "app/COstrel_ControllerDlg.h"
+#include "app/ProcessShell.h"
+#include "library/DataRoot.h"
+#include "link/ControllerLink.h"
+
+namespace ostrel {
+
+COstrel_ControllerApp::COstrel_ControllerApp(Environment environment)
+    : env_(std::move(environment)),
+      graceTimer_(env_.graceTimer ? *env_.graceTimer : ownGraceTimer_),
+      link_(std::make_unique<ControllerLink>(app_, library_, env_.hid, dispatcher_, graceTimer_,
+                                             env_.sleeper)),
+      pictures_(env_.resourceRoot, app_),
+      context_(std::make_unique<AppContext>(
+          AppContext{app_, library_, *link_, graceTimer_, pictures_, env_.shell, env_.resourceRoot})) {}
+
+COstrel_ControllerApp::~COstrel_ControllerApp() {
+  // The windows go before the link, whose events they observe.
+  if (link_) link_->setObserver(nullptr);
+  window_.reset();
+}
+
+bool COstrel_ControllerApp::start() {
+  // The POSIX sockets of the online services need no start-up of their own.
+  window_ = std::make_unique<COstrel_ControllerDlg>(*context_);
+
+  // The start-up values of the run's state (window place, no pad, English,
+  // switches, keyboard layouts) are set together here; what the link's
+  // answers change reaches this thread only after start-up.
+  app_.resetToStartup();
+  window_->placeWindow();
+  if (!env_.claimInstance()) {
+    env_.shell.showMessage(QString::fromUtf8(kAlreadyRunning));
+    env_.shell.endProcess(0);
+    return false;
+  }
+  graceTimer_.stop();
+  link_->setObserver(window_.get());
+  link_->startLink();
+  window_->placeButtons();
+  openLibrary();
+  window_->resetFirstScreen();
+  // The hidden firmware-update window that notices a pad already in DFU mode
+  // is created here once the update screen exists.
+  // The task-bar pin request is a Windows shell verb; not made here.
+  window_->placeVersionLabel();
+  window_->filterKeys();
+  library_.rebuildMyIndex();
+  library_.rebuildMakerIndex();
+  window_->show();
+  return true;
+}
+
+void COstrel_ControllerApp::openLibrary() {
+  app_.programFolder = env_.programFolder;
+  library_.basePath = chooseDataRoot(env_.programFolder, env_.userDataFolder);
+  if (!library_.ensureFolders()) env_.shell.showMessage(QString::fromStdString(library_.problem()));
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::string name = library_.getSlotName(slot);
+    app_.slotNames[slot] = app_.savedSlotNames[slot] = name;
+    library_.loadProfileIntoSlot(slot, name);
+  }
+}
+
+int COstrel_ControllerApp::run() {
+  if (!start()) return 0;
+  // The program ends through its quit commands, not when a window closes.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  return QGuiApplication::exec();
+}
+
+}  // namespace ostrel

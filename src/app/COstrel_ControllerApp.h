@@ -1,0 +1,73 @@
+#pragma once
+// The application: owns the run's state, library, controller link and main
+// window, runs the start-up in its fixed order, the main loop, and the exit.
+// The product, the demo and the tests differ only in the Environment.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/QtDispatcher.h"
+#include "app/QtGraceTimer.h"
+#include "controls/PictureCache.h"
+#include "library/manageFile.h"
+#include "profile/AppState.h"
+
+namespace ostrel {
+
+class COstrel_ControllerDlg;
+class ControllerLink;
+class HidBackend;
+class Sleeper;
+
+class COstrel_ControllerApp {
+ public:
+  struct Environment {
+    HidBackend& hid;
+    Sleeper& sleeper;
+    ProcessShell& shell;
+    // Takes the per-user single-instance marker; false when another copy of
+    // the program holds it.
+    std::function<bool()> claimInstance;
+    std::string programFolder;   // the executable's folder
+    std::string userDataFolder;  // where an installed program keeps its data
+    QString resourceRoot;        // the folder that holds res/
+    // The link's grace timer; null for the event loop's own timer.
+    GraceTimer* graceTimer = nullptr;
+  };
+
+  explicit COstrel_ControllerApp(Environment environment);
+  ~COstrel_ControllerApp();
+  COstrel_ControllerApp(const COstrel_ControllerApp&) = delete;
+  COstrel_ControllerApp& operator=(const COstrel_ControllerApp&) = delete;
+
+  // Start-up up to the shown main window. False when the program must not
+  // run: the process was then ended through the shell.
+  bool start();
+  // start(), the main loop and the exit: the process exit code.
+  int run();
+
+  AppState& state() { return app_; }
+  manageFile& library() { return library_; }
+  ControllerLink& link() { return *link_; }
+  GraceTimer& graceTimer() { return graceTimer_; }
+  PictureCache& pictures() { return pictures_; }
+  COstrel_ControllerDlg& mainWindow() { return *window_; }
+
+ private:
+  void openLibrary();
+
+  Environment env_;
+  AppState app_;
+  manageFile library_;
+  QtDispatcher dispatcher_;
+  QtGraceTimer ownGraceTimer_;
+  GraceTimer& graceTimer_;
+  std::unique_ptr<ControllerLink> link_;
+  PictureCache pictures_;
+  std::unique_ptr<AppContext> context_;
+  std::unique_ptr<COstrel_ControllerDlg> window_;
+};
+
+}  // namespace ostrel

@@ -1,0 +1,192 @@
+#include "app/COstrel_ControllerDlg.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/AppTexts.h"
+#include "app/ProcessShell.h"
+#include "app/placeButton.h"
+#include "app/Profile.h"
+#include "controls/PictureCache.h"
+#include "controls/PngButton.h"
+#include "controls/WindowsFont.h"
+#include "link/ControllerLink.h"
+#include "pictures/PictureCatalog.h"
+#include "profile/AppState.h"
+#include "screens/ScreenKeyFilter.h"
+
+namespace ostrel {
+namespace {
+
+const QRect kFullWindow(0, 0, COstrel_ControllerDlg::kWidth, COstrel_ControllerDlg::kHeight);
+
+// The message the first screen lays over its picture, or null when the pad
+// is connected.
+const char* stateOverlay(int32_t linkState) {
+  switch (linkState) {
+    case kNoPad: return "Screen-15b.png";
+    case kPadXbox360: return "Screen-15a.png";
+    case kPadDfu: return "Screen-15c.png";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+COstrel_ControllerDlg::COstrel_ControllerDlg(AppContext& context) : context_(context) {
+  setObjectName(QStringLiteral("102"));
+  setMouseTracking(true);
+}
+
+COstrel_ControllerDlg::~COstrel_ControllerDlg() = default;
+
+void COstrel_ControllerDlg::placeWindow() {
+  // A caption without a system menu or caption buttons: the program is left
+  // through its QUIT buttons.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowTitle(QString::fromUtf8(kCaption));
+  const QString icon = QString::fromLatin1(kAppIconPicture.data(), kAppIconPicture.size());
+  setWindowIcon(QIcon(context_.pictures.picture(QStringLiteral("res/") + icon)));
+  setFixedSize(kWidth, kHeight);
+  move(context_.app.windowX, context_.app.windowY);
+}
+
+PngButton* COstrel_ControllerDlg::addButton(int id, const QString& picture, QPoint place) {
+  return placeButton(context_.pictures, this, id, picture, place);
+}
+
+void COstrel_ControllerDlg::placeButtons() {
+  setting_ = addButton(kSettingId, QStringLiteral("res/Master.png"), {100, 100});
+  setting_->hide();
+  next_ = addButton(kNextId, QStringLiteral("res/next.png"), {1090, 650});
+  // Taken once, in the start-up language; a later language choice keeps it.
+  quit_ = addButton(kQuitId, QString::fromStdString(context_.app.resourceFolder) + "quit0.png", {578, 425});
+  connect(next_, &PngButton::clicked, this, &COstrel_ControllerDlg::openProfileWindow);
+  connect(quit_, &PngButton::clicked, this, [this] { context_.shell.quit(); });
+  refresh();
+}
+
+void COstrel_ControllerDlg::resetFirstScreen() {
+  profileWindowOpen_ = false;
+  flags_.reset();
+}
+
+void COstrel_ControllerDlg::placeVersionLabel() {
+  version_ = new QLabel(QString::asprintf("v%.2f", kProgramVersion), this);
+  version_->setObjectName(QString::number(kVersionId));
+  version_->setGeometry(1210, 680, 48, 48);
+  version_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  version_->setFont(windowsFont(QStringLiteral("Arial"), 14));
+  QPalette palette = version_->palette();
+  palette.setColor(QPalette::WindowText, QColor(80, 168, 169));
+  version_->setPalette(palette);
+  version_->show();
+}
+
+void COstrel_ControllerDlg::filterKeys() {
+  (new ScreenKeyFilter({Qt::Key_Space, Qt::Key_F1}, this))->installOn(this);
+}
+
+void COstrel_ControllerDlg::refresh() {
+  const bool padMessage = stateOverlay(context_.app.LinkState) != nullptr;
+  if (quit_) quit_->setVisible(padMessage);
+  if (next_) next_->setVisible(!padMessage);
+  update();
+}
+
+void COstrel_ControllerDlg::storePosition() {
+  context_.app.windowX = x();
+  context_.app.windowY = y();
+}
+
+void COstrel_ControllerDlg::paintEvent(QPaintEvent*) {
+  if (profileWindowOpen_) return;  // the container covers this window
+  storePosition();
+  QPainter painter(this);
+  painter.fillRect(kFullWindow, Qt::black);
+  painter.drawPixmap(kFullWindow, context_.pictures.picture(QStringLiteral("res/Screen1.jpg")));
+  if (const char* overlay = stateOverlay(context_.app.LinkState)) {
+    painter.drawPixmap(kFullWindow, context_.pictures.languagePicture(QString::fromUtf8(overlay)));
+    return;
+  }
+  if (const char* flag = languageFlag(flags_.highlighted())) {
+    painter.drawPixmap(FlagColumn::flagRect(flags_.highlighted()),
+                       context_.pictures.picture(QString::fromUtf8(flag)));
+  }
+}
+
+void COstrel_ControllerDlg::mousePressEvent(QMouseEvent* event) {
+  storePosition();
+  if (event->button() != Qt::LeftButton || context_.app.LinkState != kPadConnected) return;
+  const auto flag = flags_.click(event->position().toPoint());
+  if (!flag) return;
+  context_.app.language = *flag;
+  context_.app.resourceFolder = languageFolder(*flag);
+  update();
+}
+
+void COstrel_ControllerDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (context_.app.LinkState != kPadConnected) return;
+  if (flags_.hover(event->position().toPoint())) update(FlagColumn::area());
+}
+
+void COstrel_ControllerDlg::moveEvent(QMoveEvent* event) {
+  storePosition();
+  QWidget::moveEvent(event);
+}
+
+void COstrel_ControllerDlg::closeEvent(QCloseEvent* event) {
+  // The pad's handles go first, then the program ends the usual way.
+  context_.link.closePad();
+  event->accept();
+  context_.shell.quit();
+}
+
+void COstrel_ControllerDlg::openProfileWindow() {
+  if (container_) return;
+  context_.app.currentSlot = 1;
+  profileWindowOpen_ = true;
+  context_.app.ScreenId = kHomeScreen;
+  // The hidden firmware-update window of the start-up is destroyed here once
+  // the update screen exists.
+  container_ = new Profile(context_, this);
+  container_->setGeometry(kFullWindow);
+  container_->show();
+  container_->setFocus();
+}
+
+void COstrel_ControllerDlg::refreshContainer() {
+  if (!container_) return;
+  container_->update();
+  container_->showCurrentScreen();
+}
+
+void COstrel_ControllerDlg::linkStateChanged(int32_t) {
+  refreshContainer();
+  refresh();
+}
+
+void COstrel_ControllerDlg::graceTimeEnded() {
+  if (context_.app.LinkState == kNoPad) refreshContainer();
+  refresh();
+}
+
+void COstrel_ControllerDlg::padDataChanged() {
+  if (container_) container_->update();
+}
+
+void COstrel_ControllerDlg::languageReceived(int language) {
+  flags_.select(language);
+  update(FlagColumn::area());
+}
+
+void COstrel_ControllerDlg::connectionSequenceDone() {
+  // The language folder now follows the pad.
+  if (container_) container_->update();
+  refresh();
+}
+
+}  // namespace ostrel

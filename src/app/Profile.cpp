@@ -1,0 +1,83 @@
+#include "app/Profile.h"
+
+#include "app/ProcessShell.h"
+#include "app/profile_Dialog_Check_Control_Status.h"
+#include "app/profile_Dialog_Qiut.h"
+#include "profile/AppState.h"
+#include "screens/ScreenContext.h"
+#include "screens/ScreenKeyFilter.h"
+#include "screens/profile1_Dialog.h"
+
+namespace ostrel {
+namespace {
+const QRect kFullWindow(0, 0, 1280, 720);
+}  // namespace
+
+Profile::Profile(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+  setObjectName(QStringLiteral("103"));
+  setGeometry(kFullWindow);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  setPalette(palette);
+  // Keys the screens leave alone still never close the container.
+  installEventFilter(new ScreenKeyFilter({Qt::Key_F1}, this));
+
+  const ScreenContext screens{context_.app,      context_.library, context_.link,
+                              context_.pictures, *this,            context_.resourceRoot};
+  addScreen(kHomeScreen, new profile1_Dialog(screens, this));
+  addScreen(kQuitPromptScreen, new profile_Dialog_Qiut(context_, *this));
+  notConnected_ = new profile_Dialog_Check_Control_Status(context_, this);
+  notConnected_->setGeometry(kFullWindow);
+  showScreen(kHomeScreen);
+}
+
+template <typename Screen>
+void Profile::addScreen(int32_t screenNumber, Screen* screen) {
+  screen->setParent(this);
+  screen->setGeometry(kFullWindow);
+  pages_[screenNumber - 1] = Page{screen, screen};
+}
+
+QWidget* Profile::page(int32_t screenNumber) const {
+  if (screenNumber < 1 || screenNumber > kScreenCount) return nullptr;
+  return pages_[screenNumber - 1].widget;
+}
+
+ProfileScreen* Profile::screen(int32_t screenNumber) {
+  if (screenNumber < 1 || screenNumber > kScreenCount) return nullptr;
+  return pages_[screenNumber - 1].screen;
+}
+
+int32_t Profile::heldScreen(int32_t screenNumber) const {
+  const int32_t number = screenFor(screenNumber);
+  return page(number) ? number : kHomeScreen;
+}
+
+void Profile::showScreen(int32_t screenNumber) {
+  const int32_t shown = heldScreen(screenNumber);
+  notConnected_->hide();
+  for (int32_t number = 1; number <= kScreenCount; ++number) {
+    if (QWidget* widget = page(number)) widget->setVisible(number == shown);
+  }
+}
+
+void Profile::showCurrentScreen() {
+  if (context_.app.LinkState == kPadConnected) {
+    showScreen(context_.app.ScreenId);
+    return;
+  }
+  for (const Page& each : pages_) {
+    if (each.widget) each.widget->hide();
+  }
+  notConnected_->show();
+  notConnected_->update();
+}
+
+void Profile::openWebAddress(const std::string& address) {
+  context_.shell.openWebAddress(QString::fromStdString(address));
+}
+
+void Profile::quitProgram() { context_.shell.quit(); }
+
+}  // namespace ostrel

@@ -1,0 +1,55 @@
+#pragma once
+// The profile container: one page over the whole main window that holds the
+// profile screens and shows one of them at a time. The screens lead to each
+// other through the ScreenHost calls; the link's connection changes come
+// through showCurrentScreen.
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+#include "app/AppContext.h"
+#include "screens/ScreenHost.h"
+
+namespace ostrel {
+
+class profile_Dialog_Check_Control_Status;
+
+class Profile : public QWidget, public ScreenHost {
+  Q_OBJECT
+
+ public:
+  static constexpr int kScreenCount = 12;
+
+  Profile(AppContext& context, QWidget* parent);
+
+  // The widget of a screen number (1..12), or null while the container does
+  // not hold that screen.
+  QWidget* page(int32_t screenNumber) const;
+  profile_Dialog_Check_Control_Status* notConnectedScreen() const { return notConnected_; }
+
+  // Shows the screen of screenNumber (the home screen for one not held) and
+  // hides every other one, the not-connected screen included.
+  void showScreen(int32_t screenNumber);
+
+  void showCurrentScreen() override;
+  ProfileScreen* screen(int32_t screenNumber) override;
+  void openWebAddress(const std::string& address) override;
+  void quitProgram() override;
+
+ private:
+  struct Page {
+    QWidget* widget = nullptr;
+    ProfileScreen* screen = nullptr;
+  };
+  template <typename Screen>
+  void addScreen(int32_t screenNumber, Screen* screen);
+  int32_t heldScreen(int32_t screenNumber) const;
+
+  AppContext& context_;
+  std::array<Page, kScreenCount> pages_{};
+  profile_Dialog_Check_Control_Status* notConnected_ = nullptr;
+};
+
+}  // namespace ostrel

@@ -1,0 +1,79 @@
+#pragma once
+// The whole application on the simulated pad, in a temporary program folder,
+// with the test seams: a fake process shell, instant pauses, a grace timer
+// fired by hand, and the pictures the build drew beside the test program.
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "FakeShell.h"
+#include "LinkTestSupport.h"
+#include "app/COstrel_ControllerApp.h"
+#include "app/COstrel_ControllerDlg.h"
+#include "app/Profile.h"
+
+namespace ostrel::test {
+
+using ostrel::testing::InstantSleeper;
+using ostrel::testing::ManualTimer;
+
+class AppHarness {
+ public:
+  AppHarness();
+  ~AppHarness();
+
+  // The program folder: where the test keeps the data folders.
+  QString programFolder() const { return folder_.path() + "/"; }
+  static QString resourceRoot();
+
+  // Builds the application; programFolder may be replaced first.
+  COstrel_ControllerApp& make(const std::function<bool()>& claimInstance = [] { return true; });
+  // make() and start-up; true when the program runs.
+  bool start();
+
+  COstrel_ControllerApp& app() { return *app_; }
+  AppState& state() { return app_->state(); }
+  COstrel_ControllerDlg& window() { return app_->mainWindow(); }
+  Profile& container();
+
+  // The pad plugged in with LinkState 1; it answers nothing unless answers
+  // is set, so no connection sequence changes the state under the test.
+  void plug(bool answers = false);
+  void unplug();
+  bool waitFor(const std::function<bool()>& done);
+
+  // Presses the control whose id is its objectName.
+  void click(QWidget& screen, int id);
+  template <typename Widget = QWidget>
+  Widget* control(QWidget& screen, int id) {
+    return screen.findChild<Widget*>(QString::number(id));
+  }
+
+  SimulatedPad pad;
+  InstantSleeper sleeper;
+  ManualTimer timer;
+  FakeShell shell;
+  // Set before make(): another process seam (the real one, in death tests)
+  // and another program folder.
+  ProcessShell* shellOverride = nullptr;
+  std::string programFolderOverride;
+
+ private:
+  QTemporaryDir folder_;
+  std::unique_ptr<COstrel_ControllerApp> app_;
+};
+
+// What a widget paints itself, without its background or children.
+QImage ownPainting(QWidget& widget);
+// The pictures (relative to the resource root) drawn over each other over the
+// whole window, and at last one picture in a rectangle when given.
+QImage composed(const QStringList& fullWindow, const QString& picture = {}, QRect place = {});
+// Pixels that differ between two pictures of the same size (all when the
+// sizes differ).
+int differingPixels(const QImage& a, const QImage& b);
+
+}  // namespace ostrel::test
