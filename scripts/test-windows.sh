@@ -3,6 +3,7 @@
 # tests with mingw-w64 in build-windows/ and runs them under Wine. Wine's
 # prefix lives in the build folder, so nothing outside it is touched. Exits
 # non-zero on any failure. Runs alone too: bash scripts/test-windows.sh
+# (arguments go to ctest, e.g. -R instance for one test program).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -26,4 +27,4 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 wineserver -k 2>/dev/null || true  # one left behind by an interrupted run
 wineserver -p
 wine wineboot </dev/null >/dev/null 2>&1
-ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 900
+ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 900 "$@"
