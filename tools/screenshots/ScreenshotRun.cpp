@@ -1,0 +1,110 @@
+#include "ScreenshotRun.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+
+#include <cstdio>
+
+#include "app/COstrel_ControllerDlg.h"
+#include "app/Profile.h"
+#include "app/ResourceRoot.h"
+#include "app/profile_Dialog_Check_Control_Status.h"
+
+namespace ostrel {
+
+ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFolder)) {
+  const std::string program = QCoreApplication::applicationDirPath().toStdString() + "/";
+  app_ = std::make_unique<COstrel_ControllerApp>(COstrel_ControllerApp::Environment{
+      pad_, sleeper_, *this, [] { return true; }, dataFolder_.path().toStdString() + "/", std::string(),
+      QString::fromStdString(resourceRoot(program))});
+  app_->pictures().setWarningSink([this](const QString& line) { problems_ << line; });
+  // The pad answers nothing: the screens stay as the run sets them.
+  pad_.setRequestFilter([](const Report&) { return false; });
+}
+
+COstrel_ControllerDlg& ScreenshotRun::window() { return app_->mainWindow(); }
+
+void ScreenshotRun::showMessage(const QString& text) { problems_ << text; }
+
+int ScreenshotRun::run() {
+  if (!dataFolder_.isValid() || !QDir().mkpath(output_)) {
+    std::fprintf(stderr, "Cannot prepare the folders of the run\n");
+    return 1;
+  }
+  if (!app_->start()) return 1;
+  firstScreens();
+  homeScreens();
+  containerScreens();
+  for (const QString& problem : problems_) std::fprintf(stderr, "%s\n", qPrintable(problem));
+  return problems_.isEmpty() ? 0 : 1;
+}
+
+bool ScreenshotRun::waitUntil(const std::function<bool()>& done) {
+  const QDeadlineTimer deadline(10000);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  if (!done()) problems_ << QStringLiteral("The program did not reach the state of the next screenshot");
+  return done();
+}
+
+void ScreenshotRun::save(const QString& name) {
+  QCoreApplication::processEvents();
+  const QString path = QDir(output_).filePath(name);
+  if (window().grab().save(path)) {
+    std::printf("%s\n", qPrintable(path));
+  } else {
+    problems_ << QStringLiteral("Cannot write ") + path;
+  }
+}
+
+void ScreenshotRun::firstScreens() {
+  AppState& state = app_->state();
+  save(QStringLiteral("first-screen-0-no-pad.png"));
+  pad_.plug();
+  if (waitUntil([&] { return state.LinkState == kPadConnected; })) save(QStringLiteral("first-screen-1-connected.png"));
+  pad_.switchToXbox360();
+  if (waitUntil([&] { return state.LinkState == kPadXbox360; })) save(QStringLiteral("first-screen-2-xbox360.png"));
+  // The firmware update sets this state when it finds the pad's boot loader.
+  state.LinkState = kPadDfu;
+  window().refresh();
+  save(QStringLiteral("first-screen-3-boot-loader.png"));
+  state.LinkState = kNoPad;
+  pad_.plug();
+  waitUntil([&] { return state.LinkState == kPadConnected; });
+}
+
+void ScreenshotRun::homeScreens() {
+  AppState& state = app_->state();
+  window().findChild<QAbstractButton*>(QString::number(COstrel_ControllerDlg::kNextId))->click();
+  Profile* container = window().container();
+  if (!container) {
+    problems_ << QStringLiteral("Next did not open the profile screens");
+    return;
+  }
+  for (int language = 0; language < kLanguageCount; ++language) {
+    state.language = language;
+    state.resourceFolder = languageFolder(language);
+    container->showScreen(kQuitPromptScreen);  // the home screen takes the language when shown again
+    container->showScreen(kHomeScreen);
+    const QString folder = QString::fromUtf8(languageFolder(language)).section('/', 1, 1);
+    save(QStringLiteral("home-%1.png").arg(folder));
+  }
+  state.language = 0;
+  state.resourceFolder = languageFolder(0);
+}
+
+void ScreenshotRun::containerScreens() {
+  Profile* container = window().container();
+  if (!container) return;
+  container->showScreen(kQuitPromptScreen);
+  save(QStringLiteral("quit-prompt.png"));
+  container->showScreen(kHomeScreen);
+  QCoreApplication::processEvents();
+  pad_.unplug();
+  // The real grace time passes before the container gives up on the pad.
+  if (waitUntil([&] { return container->notConnectedScreen()->isVisible(); }))
+    save(QStringLiteral("not-connected.png"));
+}
+
+}  // namespace ostrel
