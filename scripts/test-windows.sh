@@ -11,7 +11,7 @@ bash scripts/install-deps.sh
 
 dir=build-windows
 jobs=$(nproc)
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo --no-warn-unused-cli \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DOSTREL_GUI=OFF -DOSTREL_BENCH=OFF >/dev/null
 cmake --build "$dir" -j "$jobs"
