@@ -10,6 +10,8 @@ cd "$root"
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
+# Let clones in other folders (CI's fresh clone) reuse the compiler cache.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 run() {  # run <build dir> <cmake options...>
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
