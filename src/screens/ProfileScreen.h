@@ -22,6 +22,9 @@ class ProfileScreen {
   // Puts the screen's part of the profile back to the built-in defaults (the
   // home screen's upper Reset runs it for the stick and button screens).
   virtual void resetToDefaults() {}
+
+  // resourceFolder changed: load the button pictures from the new folder.
+  virtual void reloadPictures() {}
 };
 
 }  // namespace ostrel
