@@ -53,10 +53,11 @@ float narrow(double value) {
 
 }  // namespace
 
-std::string formatValue(float value) {
+std::string formatValue(float value) { return formatDouble(static_cast<double>(value)); }
+
+std::string formatDouble(double value) {
   char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                    std::chars_format::fixed, 6);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
   return std::string(buffer, result.ptr);
 }
 

@@ -11,6 +11,9 @@ namespace ostrel {
 // "%.6f" of the value widened to double: 1 -> "1.000000", -0.5 -> "-0.500000".
 std::string formatValue(float value);
 
+// "%.6f" of a double, for values computed in double precision.
+std::string formatDouble(double value);
+
 // atof in the "C" locale narrowed to float: leading white space skipped, the
 // longest number prefix read (decimal, hexadecimal, inf, nan), the rest
 // ignored, 0 when no number can be read.
