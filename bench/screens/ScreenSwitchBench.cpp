@@ -1,0 +1,146 @@
+// Switching between the home screen and the button mapping screen of a slot,
+// measured from the click to the next painted frame of the screen switched
+// to, offscreen, with the generated pictures beside the program.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+#include "controls/PictureCache.h"
+#include "library/manageFile.h"
+#include "link/ControllerLink.h"
+#include "link/QueueDispatcher.h"
+#include "link/SystemSleeper.h"
+#include "link/ThreadGraceTimer.h"
+#include "link/hid/SimulatedPad.h"
+#include "profile/AppState.h"
+#include "screens/Profile5_Dialog.h"
+#include "screens/ScreenHost.h"
+#include "screens/profile1_Dialog.h"
+
+namespace ostrel {
+namespace {
+
+// Shows the screen ScreenId names, as the container does.
+class SwitchingHost : public ScreenHost {
+ public:
+  explicit SwitchingHost(AppState& app) : app_(app) {}
+  void hold(int32_t number, QWidget* widget, ProfileScreen* screen) { screens_[number] = {widget, screen}; }
+  void showCurrentScreen() override {
+    const int32_t shown = screens_.count(app_.ScreenId) ? app_.ScreenId : kHomeScreen;
+    for (auto& [number, held] : screens_) held.first->setVisible(number == shown);
+  }
+  ProfileScreen* screen(int32_t number) override {
+    auto found = screens_.find(number);
+    return found == screens_.end() ? nullptr : found->second.second;
+  }
+  void openWebAddress(const std::string&) override {}
+  void quitProgram() override {}
+
+ private:
+  AppState& app_;
+  std::map<int32_t, std::pair<QWidget*, ProfileScreen*>> screens_;
+};
+
+// Notes the first paint of a widget.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+void clickUntilPainted(QWidget* button, QWidget* next) {
+  PaintWatch watch(next);
+  QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+  while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+struct Rig {
+  Rig() : graceTimer(dispatcher), host(app) {
+    library.basePath = folder.path().toStdString() + "/";
+    library.ensureFolders();
+    app.resetToStartup();
+    app.programFolder = library.basePath;
+    app.resourceFolder = languageFolder(0);
+    app.currentSlot = 1;
+    for (int i = 0; i < kSlotCount; ++i) {
+      app.slotNames[i] = app.savedSlotNames[i] = library.getSlotName(i);
+      library.loadProfileIntoSlot(i, app.slotNames[i]);
+    }
+    link = std::make_unique<ControllerLink>(app, library, pad, dispatcher, graceTimer, sleeper);
+    pictures = std::make_unique<PictureCache>(QCoreApplication::applicationDirPath(), app);
+    const ScreenContext context{app, library, *link, *pictures, host, QCoreApplication::applicationDirPath()};
+    home = new profile1_Dialog(context, &window);
+    buttons = new Profile5_Dialog(context, &window);
+    host.hold(kHomeScreen, home, home);
+    host.hold(kButtonScreen, buttons, buttons);
+    window.resize(1280, 720);
+    buttons->hide();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the screens' window was never shown");
+  }
+
+  QTemporaryDir folder;
+  AppState app;
+  manageFile library;
+  SimulatedPad pad;
+  QueueDispatcher dispatcher;
+  ThreadGraceTimer graceTimer;
+  SystemSleeper sleeper;
+  SwitchingHost host;
+  std::unique_ptr<ControllerLink> link;
+  std::unique_ptr<PictureCache> pictures;
+  QWidget window;
+  profile1_Dialog* home = nullptr;
+  Profile5_Dialog* buttons = nullptr;
+};
+
+QWidget* control(QWidget* screen, int id) { return screen->findChild<QWidget*>(QString::number(id)); }
+
+void BM_HomeToButtonScreen(benchmark::State& state) {
+  Rig rig;
+  QWidget* key = control(rig.home, profile1_Dialog::kKey);
+  QWidget* back = control(rig.buttons, Profile5_Dialog::kHome);
+  for (auto _ : state) {
+    clickUntilPainted(key, rig.buttons);
+    state.PauseTiming();
+    clickUntilPainted(back, rig.home);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_HomeToButtonScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ButtonScreenToHome(benchmark::State& state) {
+  Rig rig;
+  QWidget* key = control(rig.home, profile1_Dialog::kKey);
+  QWidget* back = control(rig.buttons, Profile5_Dialog::kHome);
+  for (auto _ : state) {
+    state.PauseTiming();
+    clickUntilPainted(key, rig.buttons);
+    state.ResumeTiming();
+    clickUntilPainted(back, rig.home);
+  }
+}
+BENCHMARK(BM_ButtonScreenToHome)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace ostrel
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
