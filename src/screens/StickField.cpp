@@ -30,9 +30,12 @@ bool StickField::accepts(Kind kind, const QString& text) {
   if (!whole) return false;
   const bool short2 = text.size() <= 2;
   switch (kind) {
-    case Kind::StaticDeadZone: return short2 && v >= 0 && v <= 99;
-    case Kind::DynamicDeadZone: return v == 100 || (short2 && v >= 0 && v <= 100);
-    case Kind::Sensitivity: return v == 10 || (short2 && v >= 1 && v <= 10);
+    case Kind::StaticDeadZone:
+      return short2 && v >= 0 && v <= 99;
+    case Kind::DynamicDeadZone:
+      return v == 100 || (short2 && v >= 0 && v <= 100);
+    case Kind::Sensitivity:
+      return v == 10 || (short2 && v >= 1 && v <= 10);
   }
   return false;
 }
@@ -47,9 +50,12 @@ void StickField::load(const QString& text) {
 
 int StickField::stepMaximum() const {
   switch (kind_) {
-    case Kind::StaticDeadZone: return 99;
-    case Kind::DynamicDeadZone: return 100;
-    case Kind::Sensitivity: return 10;
+    case Kind::StaticDeadZone:
+      return 99;
+    case Kind::DynamicDeadZone:
+      return 100;
+    case Kind::Sensitivity:
+      return 10;
   }
   return 0;
 }

@@ -10,7 +10,7 @@ const QColor kGreen(147, 254, 124);
 const QColor kRed(254, 121, 124);
 constexpr int kCurvePen = 3;
 constexpr int kCirclePen = 2;
-constexpr int kCurveWidth = 329;  // 908 - 579
+constexpr int kCurveWidth = 329;   // 908 - 579
 constexpr int kCurveHeight = 246;  // 606 - 360
 constexpr int kLargestRadius = 90;
 
@@ -19,8 +19,7 @@ constexpr int kLargestRadius = 90;
 std::array<QPoint, 4> StickPicture::curvePoints(const StickZones::Widths& widths) {
   const int x0 = kCurveStart.x();
   const int y0 = kCurveStart.y();
-  return {kCurveStart,
-          QPoint(x0 + widths[0] * kCurveWidth / 100, y0 - kCurveHeight / 3),
+  return {kCurveStart, QPoint(x0 + widths[0] * kCurveWidth / 100, y0 - kCurveHeight / 3),
           QPoint(x0 + (widths[0] + widths[1]) * kCurveWidth / 100, y0 - kCurveHeight * 2 / 3),
           kCurveEnd};
 }
@@ -58,4 +57,3 @@ void StickPicture::paintCircles(QPainter& painter, int staticDeadZone, int dynam
 }
 
 }  // namespace ostrel
-

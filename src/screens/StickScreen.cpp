@@ -1,47 +1,27 @@
 #include "screens/StickScreen.h"
 
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-
-#include <cstdio>
 
 #include "controls/CBitComboBox.h"
-#include "controls/PictureCache.h"
 #include "controls/PngButton.h"
 #include "controls/WindowsFont.h"
-#include "library/manageFile.h"
 #include "pictures/PictureCatalog.h"
 #include "profile/AppState.h"
-#include "profile/ProfileRecord.h"
 #include "screens/ChosenButtons.h"
 #include "screens/FieldSpinner.h"
 #include "screens/ScreenButtons.h"
 #include "screens/StickField.h"
 #include "screens/StickKeyFilter.h"
+#include "screens/StickLayout.h"
 #include "screens/StickPicture.h"
 #include "screens/StickValues.h"
-#include "screens/WindowsText.h"
 
 namespace ostrel {
 namespace {
 
-constexpr const char* kBackground = "Screen-4.jpg";
-constexpr const char* kKnob = "Screen4/slider.png";
-constexpr QSize kKnobSize{108, 18};
-constexpr int kColumnX[StickZones::kCount] = {565, 814, 1063};
-constexpr int kColumnTop = 156;
-constexpr int kColumnBottom = 255;       // excluded; a pointer at y gives width 255 - y
-constexpr int kColumnRedrawBottom = 294;
-constexpr int kColumnWidth = 110;
-constexpr int kWidthLabelX[StickZones::kCount] = {582, 832, 1081};
-constexpr int kWidthUpDownX[StickZones::kCount] = {629, 879, 1128};
-constexpr int kWidthIndex[StickZones::kCount] = {ProfileIndex::smallZone, ProfileIndex::mediumZone,
-                                                 ProfileIndex::bigZone};
-constexpr int kHelpSquare = 30;
-constexpr QPoint kHelpSquares[StickScreen::kHelpPoints] = {
-    {407, 103}, {407, 144}, {407, 200}, {407, 245}, {407, 285}, {407, 327}, {407, 383},
-    {407, 427}, {407, 535}, {407, 581}, {677, 102}, {929, 102}, {1178, 102}};
+using namespace StickLayout;
+
+static_assert(std::size(kHelpSquares) == StickScreen::kHelpPoints);
 
 struct ButtonPlace {
   int id;
@@ -63,16 +43,6 @@ constexpr ButtonPlace kButtons[] = {
     {StickScreen::kMediumLock, "Screen4/lock.png", {934, 291}},
     {StickScreen::kBigLock, "Screen4/lock.png", {1183, 291}},
 };
-
-QRect columnRect(int zone) {
-  return QRect(kColumnX[zone], kColumnTop, kColumnWidth, kColumnBottom - kColumnTop);
-}
-
-QString helpPicture(int point) {
-  char name[32];
-  std::snprintf(name, sizeof name, "Help/help_%02d.png", point);
-  return QString::fromLatin1(name);
-}
 
 }  // namespace
 
@@ -133,7 +103,8 @@ void StickScreen::buildLabels() {
     auto* upDown = new FieldSpinner(this);
     upDown->setObjectName(QString::number(upDownIds[zone]));
     upDown->setGeometry(kWidthUpDownX[zone], 102, 30, 30);
-    connect(upDown, &FieldSpinner::stepped, this, [this, zone](int delta) { stepZone(zone, delta); });
+    connect(upDown, &FieldSpinner::stepped, this,
+            [this, zone](int delta) { stepZone(zone, delta); });
   }
   for (int point = 0; point < kHelpPoints; ++point) {
     // The help points are places, not controls: hidden, they only mark squares.
@@ -147,18 +118,19 @@ void StickScreen::buildLabels() {
 
 void StickScreen::buildFields() {
   const QFont font = windowsFont(QStringLiteral("Arial"), 23);
+  using K = StickField::Kind;
   const struct {
     int id;
-    StickField::Kind kind;
+    K kind;
     QRect place;
     int upDownId;
     QPoint upDown;
     const char* start;
   } fields[] = {
-      {kStaticField, StickField::Kind::StaticDeadZone, {272, 146, 85, 27}, kStaticUpDown, {357, 145}, "40"},
-      {kDynamicField, StickField::Kind::DynamicDeadZone, {272, 247, 85, 27}, kDynamicUpDown, {357, 246}, "60"},
-      {kSensitivity1, StickField::Kind::Sensitivity, {152, 429, 60, 27}, kSensitivity1UpDown, {212, 428}, "1"},
-      {kSensitivity2, StickField::Kind::Sensitivity, {299, 429, 60, 27}, kSensitivity2UpDown, {359, 428}, "1"},
+      {kStaticField, K::StaticDeadZone, {272, 146, 85, 27}, kStaticUpDown, {357, 145}, "40"},
+      {kDynamicField, K::DynamicDeadZone, {272, 247, 85, 27}, kDynamicUpDown, {357, 246}, "60"},
+      {kSensitivity1, K::Sensitivity, {152, 429, 60, 27}, kSensitivity1UpDown, {212, 428}, "1"},
+      {kSensitivity2, K::Sensitivity, {299, 429, 60, 27}, kSensitivity2UpDown, {359, 428}, "1"},
   };
   std::array<StickField*, 4> made{};
   for (std::size_t i = 0; i < made.size(); ++i) {
@@ -190,8 +162,9 @@ void StickScreen::buildLists() {
     auto* list = new CBitComboBox(context_.pictures, this);
     list->setObjectName(QString::number(id));
     list->setGeometry(place);
-    list->setFaceBitmaps({}, {}, QStringLiteral("res/") + QLatin1String(kComboArrowPicture.data(),
-                                                                        kComboArrowPicture.size()));
+    list->setFaceBitmaps({}, {},
+                         QStringLiteral("res/") +
+                             QLatin1String(kComboArrowPicture.data(), kComboArrowPicture.size()));
     list->addItems(items);
     list->setCurrentIndex(0);
     return list;
@@ -236,151 +209,10 @@ std::string StickScreen::slotName() const {
   return index >= 0 ? context_.app.slotNames[static_cast<std::size_t>(index)] : std::string();
 }
 
-void StickScreen::showWidths(const StickZones::Widths& widths) {
-  zones_.setWidths(widths);
-  showZones();
-}
-
-void StickScreen::showWidthLabels() {
-  for (int zone = 0; zone < StickZones::kCount; ++zone) {
-    widthLabels_[static_cast<std::size_t>(zone)]->setText(QString::number(zones_.width(zone)));
-  }
-}
-
-void StickScreen::showZones() {
-  showWidthLabels();
-  locks_->choose(zones_.locked());
-  update();
-}
-
-void StickScreen::loadStickScreen() {
-  const int index = slotIndex();
-  if (index < 0) return;
-  tabs_->choose(index);
-  nameLabel_->setText(fromWindows1252(context_.app.slotNames[static_cast<std::size_t>(index)]));
-  const auto& values = context_.library.editValues[static_cast<std::size_t>(index)];
-  const auto show = [](StickField* field, std::optional<int> number) {
-    if (number) field->load(QString::number(*number));
-  };
-  show(staticField_, truncatedProduct(values[ProfileIndex::staticDeadZone], 100.0f));
-  show(dynamicField_, truncatedProduct(values[ProfileIndex::dynamicDeadZone], 100.0f));
-  if (const auto item = latencyItem(values[ProfileIndex::latencyMs])) latencyList_->setCurrentIndex(*item);
-  if (const auto item = thresholdItem(values[ProfileIndex::activationThreshold])) {
-    thresholdList_->setCurrentIndex(*item);
-  }
-  show(sensitivities_[0], truncatedProduct(values[ProfileIndex::sensitivity1], 1.0f));
-  show(sensitivities_[1], truncatedProduct(values[ProfileIndex::sensitivity2], 1.0f));
-  StickZones::Widths widths{};
-  for (int zone = 0; zone < StickZones::kCount; ++zone) {
-    const int at = kWidthIndex[zone];
-    const int shown = truncatedProduct(values[at], 100.0f).value_or(0);
-    // A profile without widths shows the default ones.
-    widths[static_cast<std::size_t>(zone)] =
-        shown != 0 ? shown : truncatedProduct(defaultProfile[at], 100.0f).value_or(0);
-  }
-  showWidths(widths);
-  hover_.fill(false);
-}
-
-bool StickScreen::applyStickScreen() {
-  const int index = slotIndex();
-  if (index < 0) return false;
-  auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
-  const auto& saved = context_.library.savedValues[static_cast<std::size_t>(index)];
-  const auto hundredths = [](int n) { return static_cast<float>(n / 100.0); };
-  const std::pair<int, float> applied[] = {
-      {ProfileIndex::staticDeadZone, hundredths(staticField_->number())},
-      {ProfileIndex::dynamicDeadZone, hundredths(dynamicField_->number())},
-      {ProfileIndex::latencyMs, static_cast<float>(kLatencyItemsMs.at(static_cast<std::size_t>(latencyList_->currentIndex())))},
-      {ProfileIndex::activationThreshold, kThresholdItemValues.at(static_cast<std::size_t>(thresholdList_->currentIndex()))},
-      {ProfileIndex::sensitivity1, static_cast<float>(sensitivities_[0]->number())},
-      {ProfileIndex::sensitivity2, static_cast<float>(sensitivities_[1]->number())},
-      {ProfileIndex::smallZone, hundredths(zones_.width(StickZones::kSmall))},
-      {ProfileIndex::mediumZone, hundredths(zones_.width(StickZones::kMedium))},
-      {ProfileIndex::bigZone, hundredths(zones_.width(StickZones::kBig))},
-  };
-  bool changed = false;
-  for (const auto& [at, value] : applied) {
-    edited[static_cast<std::size_t>(at)] = value;
-    changed = changed || value != saved[static_cast<std::size_t>(at)];
-  }
-  copyToSameNamed();
-  return changed;
-}
-
-void StickScreen::paintEvent(QPaintEvent*) {
-  context_.app.ScreenId = kStickScreen;
-  QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
-  PictureCache& pictures = context_.pictures;
-  painter.drawPixmap(QRect(0, 0, 1280, 720), pictures.languagePicture(QLatin1String(kBackground)));
-  const QPixmap knob = pictures.languagePicture(QLatin1String(kKnob));
-  for (int zone = 0; zone < StickZones::kCount; ++zone) {
-    painter.drawPixmap(QRect(QPoint(kColumnX[zone], 256 - zones_.width(zone)), kKnobSize), knob);
-  }
-  StickPicture::paintCurve(painter, zones_.widths());
-  StickPicture::paintCircles(painter, staticField_->number(), dynamicField_->number());
-  for (int point = 1; point <= kHelpPoints; ++point) {
-    if (helpShown(point)) painter.drawPixmap(kHelpArea, pictures.languagePicture(helpPicture(point)));
-  }
-}
-
 void StickScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kStickScreen;
   reloadPictures();
   QWidget::showEvent(event);
-}
-
-void StickScreen::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  dragging_ = true;
-  dragAt(event->position().toPoint());
-}
-
-void StickScreen::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragging_ = false;
-}
-
-void StickScreen::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint place = event->position().toPoint();
-  followHelp(place);
-  if (!dragging_) return;
-  if (!kDragArea.contains(place)) {
-    dragging_ = false;
-    return;
-  }
-  dragAt(place);
-}
-
-void StickScreen::leaveEvent(QEvent* event) {
-  // Off the screen the pointer is over no help point.
-  followHelp(QPoint(-1, -1));
-  QWidget::leaveEvent(event);
-}
-
-void StickScreen::dragAt(QPoint place) {
-  for (int zone = 0; zone < StickZones::kCount; ++zone) {
-    if (!columnRect(zone).contains(place)) continue;
-    const int locked = zones_.locked();
-    if (!zones_.drag(zone, kColumnBottom - place.y())) return;
-    for (int changed : {zone, locked}) {
-      update(QRect(QPoint(kColumnX[changed], kColumnTop),
-                   QPoint(kColumnX[changed] + kColumnWidth - 1, kColumnRedrawBottom - 1)));
-    }
-    showWidthLabels();
-    update(StickPicture::kCurveArea);
-    return;
-  }
-}
-
-void StickScreen::followHelp(QPoint place) {
-  bool changed = false;
-  for (std::size_t i = 0; i < hover_.size(); ++i) {
-    const bool over = helpPoints_[i]->geometry().contains(place);
-    changed = changed || over != hover_[i];
-    hover_[i] = over;
-  }
-  if (changed) update(kHelpArea);
 }
 
 }  // namespace ostrel

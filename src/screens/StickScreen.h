@@ -102,6 +102,9 @@ class StickScreen : public QWidget, public ProfileScreen {
   void followHelp(QPoint place);
   void setListsEnabled(bool enabled);
   void copyToSameNamed();
+  // The items chosen in the two lists, as stored.
+  int chosenLatencyMs() const;
+  float chosenThreshold() const;
   void leadTo(int32_t screen);
   int slotIndex() const;
   std::string slotName() const;

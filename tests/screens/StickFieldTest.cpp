@@ -22,14 +22,11 @@ TEST_F(StickScreenTest, FieldsRefuseWhatTheirRangesDoNotHold) {
     const char* typed;
     const char* shown;
   } cases[] = {
-      {1155, "10", "5", "10"},   // a third digit into the static dead zone
-      {1155, "9", "9", "99"},
-      {1157, "10", "0", "100"},  // 100 is the dynamic dead zone's largest value
-      {1157, "100", "0", "100"},
-      {1157, "50", "5", "50"},
-      {1159, "1", "0", "10"},
-      {1159, "10", "1", "10"},
-      {1163, "1", "5", "1"},     // 15 is no sensitivity
+      {1155, "10", "5", "10"},  // a third digit into the static dead zone
+      {1155, "9", "9", "99"},    {1157, "10", "0", "100"},  // 100 is the dynamic dead zone's
+                                                            // largest value
+      {1157, "100", "0", "100"}, {1157, "50", "5", "50"},  {1159, "1", "0", "10"},
+      {1159, "10", "1", "10"},   {1163, "1", "5", "1"},  // 15 is no sensitivity
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.field << ": " << c.start << " + " << c.typed);
@@ -107,11 +104,11 @@ TEST_F(StickScreenTest, UpDownsStepWithinTheirRanges) {
     bool up;
     const char* shown;
   } cases[] = {
-      {1156, 1155, "98", true, "99"},  {1156, 1155, "99", true, "99"},
-      {1156, 1155, "0", false, "0"},   {1158, 1157, "99", true, "100"},
+      {1156, 1155, "98", true, "99"},   {1156, 1155, "99", true, "99"},
+      {1156, 1155, "0", false, "0"},    {1158, 1157, "99", true, "100"},
       {1158, 1157, "100", true, "100"}, {1158, 1157, "1", false, "0"},
-      {1162, 1159, "9", true, "10"},   {1162, 1159, "10", true, "10"},
-      {1164, 1163, "1", false, "1"},   {1164, 1163, "2", false, "1"},
+      {1162, 1159, "9", true, "10"},    {1162, 1159, "10", true, "10"},
+      {1164, 1163, "1", false, "1"},    {1164, 1163, "2", false, "1"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.upDown);

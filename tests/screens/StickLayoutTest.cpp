@@ -35,12 +35,12 @@ TEST_F(StickScreenTest, ButtonsSitAtTheirPlacesSizedByTheirPictures) {
     const char* picture;
     QPoint place;
   } cases[] = {
-      {1116, "home.png", {1185, 647}},          {1117, "Screen5/reset.png", {1045, 494}},
-      {1118, "Screen5/save.png", {1045, 546}},  {1135, "Screen4/reset1.png", {63, 659}},
-      {1137, "profile1-uk.png", {0, 0}},        {1136, "profile2-uk.png", {0, 135}},
-      {1138, "profile3-uk.png", {0, 270}},      {1139, "profile4-uk.png", {0, 405}},
-      {1140, "General-uk.png", {0, 540}},       {1119, "Screen4/lock.png", {684, 291}},
-      {1120, "Screen4/lock.png", {934, 291}},   {1121, "Screen4/lock.png", {1183, 291}},
+      {1116, "home.png", {1185, 647}},         {1117, "Screen5/reset.png", {1045, 494}},
+      {1118, "Screen5/save.png", {1045, 546}}, {1135, "Screen4/reset1.png", {63, 659}},
+      {1137, "profile1-uk.png", {0, 0}},       {1136, "profile2-uk.png", {0, 135}},
+      {1138, "profile3-uk.png", {0, 270}},     {1139, "profile4-uk.png", {0, 405}},
+      {1140, "General-uk.png", {0, 540}},      {1119, "Screen4/lock.png", {684, 291}},
+      {1120, "Screen4/lock.png", {934, 291}},  {1121, "Screen4/lock.png", {1183, 291}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
@@ -115,10 +115,12 @@ TEST_F(StickScreenTest, CurveAndCirclesAreDrawnFromTheShownValues) {
   EXPECT_TRUE(drawnNear(image, {852, 401}, kRed));
   // Circles of radius 9 (green, static 10) and 45 (red, dynamic 50).
   for (QPoint offset : {QPoint(9, 0), QPoint(-9, 0), QPoint(0, 9), QPoint(0, -9)}) {
-    EXPECT_TRUE(drawnNear(image, QPoint(258, 569) + offset, kGreen)) << offset.x() << "," << offset.y();
+    EXPECT_TRUE(drawnNear(image, QPoint(258, 569) + offset, kGreen))
+        << offset.x() << "," << offset.y();
   }
   for (QPoint offset : {QPoint(45, 0), QPoint(-45, 0), QPoint(0, 45), QPoint(0, -45)}) {
-    EXPECT_TRUE(drawnNear(image, QPoint(258, 569) + offset, kRed)) << offset.x() << "," << offset.y();
+    EXPECT_TRUE(drawnNear(image, QPoint(258, 569) + offset, kRed))
+        << offset.x() << "," << offset.y();
   }
   EXPECT_FALSE(drawnNear(image, {258 + 27, 569}, kGreen));
   EXPECT_FALSE(drawnNear(image, {258 + 27, 569}, kRed));
@@ -143,7 +145,8 @@ TEST_F(StickScreenTest, KnobsStandAtTheirWidths) {
     const QPoint inKnob(54, 9);
     const QColor expected = knob.pixelColor(inKnob);
     ASSERT_EQ(expected.alpha(), 255);
-    EXPECT_EQ(image.pixelColor(QPoint(columns[zone], 256 - widths[zone]) + inKnob), expected) << zone;
+    EXPECT_EQ(image.pixelColor(QPoint(columns[zone], 256 - widths[zone]) + inKnob), expected)
+        << zone;
   }
 }
 
@@ -159,7 +162,9 @@ TEST_F(StickScreenTest, HelpPictureFollowsThePointer) {
     }
     const QImage shown = grabStick();
     const QImage help =
-        pictures->languagePicture(QStringLiteral("Help/help_%1.png").arg(points[i], 2, 10, QChar('0'))).toImage();
+        pictures
+            ->languagePicture(QStringLiteral("Help/help_%1.png").arg(points[i], 2, 10, QChar('0')))
+            .toImage();
     ASSERT_FALSE(help.isNull());
     const QPoint inside(help.width() / 2, help.height() / 2);
     ASSERT_EQ(help.pixelColor(inside).alpha(), 255);
@@ -167,7 +172,8 @@ TEST_F(StickScreenTest, HelpPictureFollowsThePointer) {
     EXPECT_NE(shown.copy(StickScreen::kHelpArea), before.copy(StickScreen::kHelpArea));
   }
   mouse(QEvent::MouseMove, {440, 103});  // just right of the first square
-  for (int point = 1; point <= StickScreen::kHelpPoints; ++point) EXPECT_FALSE(stick->helpShown(point));
+  for (int point = 1; point <= StickScreen::kHelpPoints; ++point)
+    EXPECT_FALSE(stick->helpShown(point));
   EXPECT_EQ(grabStick().copy(StickScreen::kHelpArea), before.copy(StickScreen::kHelpArea));
 }
 

@@ -54,10 +54,10 @@ TEST(StickZones, DragGivesTheZoneTheHeightAndTheLockedZoneTheRest) {
       {{33, 33, 34}, B, B, 20, {33, 33, 34}},  // the locked zone's column does not react
       {{33, 33, 34}, S, B, 40, {27, 33, 40}},
       {{33, 33, 34}, M, S, 1, {1, 65, 34}},
-      {{50, 50, 50}, B, S, 45, {45, 50, 5}},   // a damaged profile adds up to 100 again
+      {{50, 50, 50}, B, S, 45, {45, 50, 5}},  // a damaged profile adds up to 100 again
       {{50, 50, 50}, B, S, 49, {49, 50, 1}},
-      {{0, 0, 100}, M, S, 50, {0, 0, 100}},    // big 100 leaves no room
-      {{99, 1, 0}, B, M, 1, {99, 1, 0}},       // no room beside a small zone of 99
+      {{0, 0, 100}, M, S, 50, {0, 0, 100}},  // big 100 leaves no room
+      {{99, 1, 0}, B, M, 1, {99, 1, 0}},     // no room beside a small zone of 99
   };
   for (const DragCase& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.zone << " to " << c.v << " locked " << c.locked);
@@ -85,7 +85,7 @@ TEST(StickZones, UpDownFollowsItsTableRowByRow) {
       {{69, 30, 1}, B, S, -1, {69, 30, 1}},  // the current width is tested for both arrows
       // small, medium locked: accepted when the new small < 99 - big.
       {{2, 50, 48}, M, S, -1, {1, 51, 48}},
-      {{49, 2, 49}, M, S, +1, {49, 2, 49}},   // new 50 is not below 50
+      {{49, 2, 49}, M, S, +1, {49, 2, 49}},  // new 50 is not below 50
       {{48, 3, 49}, M, S, +1, {49, 2, 49}},
       // medium, big locked: current medium < 99 - small.
       {{30, 40, 30}, B, M, +1, {30, 41, 29}},
@@ -106,9 +106,9 @@ TEST(StickZones, UpDownFollowsItsTableRowByRow) {
       {{1, 98, 1}, B, M, +1, {1, 98, 1}},
   };
   for (const StepCase& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "zone " << c.zone << " delta " << c.delta << " locked "
-                                      << c.locked << " from " << c.widths[0] << "," << c.widths[1]
-                                      << "," << c.widths[2]);
+    SCOPED_TRACE(::testing::Message()
+                 << "zone " << c.zone << " delta " << c.delta << " locked " << c.locked << " from "
+                 << c.widths[0] << "," << c.widths[1] << "," << c.widths[2]);
     StickZones zones = zonesWith(c.widths, c.locked);
     const bool stepped = zones.step(c.zone, c.delta);
     EXPECT_EQ(stepped, c.expected != c.widths);
@@ -135,8 +135,9 @@ TEST(StickValues, ListItemsMatchOrKeepTheCurrentOne) {
   const struct {
     float stored;
     std::optional<int> item;
-  } thresholds[] = {{0.001f, 0}, {0.002f, 1}, {0.005f, 2}, {0.01f, 3}, {0.05f, 4},
-                    {0.003f, std::nullopt}, {0.0f, std::nullopt}};
+  } thresholds[] = {{0.001f, 0},         {0.002f, 1}, {0.005f, 2},
+                    {0.01f, 3},          {0.05f, 4},  {0.003f, std::nullopt},
+                    {0.0f, std::nullopt}};
   for (const auto& t : thresholds) EXPECT_EQ(thresholdItem(t.stored), t.item) << t.stored;
   for (std::size_t i = 0; i < kThresholdItemValues.size(); ++i) {
     EXPECT_EQ(thresholdItem(kThresholdItemValues[i]), static_cast<int>(i));
@@ -150,14 +151,22 @@ TEST(StickField, EachKindAcceptsItsRange) {
     const char* text;
     bool accepted;
   } cases[] = {
-      {K::StaticDeadZone, "0", true},   {K::StaticDeadZone, "99", true},
-      {K::StaticDeadZone, "100", false}, {K::StaticDeadZone, "105", false},
-      {K::StaticDeadZone, "", true},    {K::StaticDeadZone, "5'", false},
-      {K::DynamicDeadZone, "100", true}, {K::DynamicDeadZone, "0", true},
-      {K::DynamicDeadZone, "101", false}, {K::DynamicDeadZone, "1000", false},
-      {K::Sensitivity, "10", true},     {K::Sensitivity, "1", true},
-      {K::Sensitivity, "0", false},     {K::Sensitivity, "11", false},
-      {K::Sensitivity, "", false},      {K::Sensitivity, "-1", false},
+      {K::StaticDeadZone, "0", true},
+      {K::StaticDeadZone, "99", true},
+      {K::StaticDeadZone, "100", false},
+      {K::StaticDeadZone, "105", false},
+      {K::StaticDeadZone, "", true},
+      {K::StaticDeadZone, "5'", false},
+      {K::DynamicDeadZone, "100", true},
+      {K::DynamicDeadZone, "0", true},
+      {K::DynamicDeadZone, "101", false},
+      {K::DynamicDeadZone, "1000", false},
+      {K::Sensitivity, "10", true},
+      {K::Sensitivity, "1", true},
+      {K::Sensitivity, "0", false},
+      {K::Sensitivity, "11", false},
+      {K::Sensitivity, "", false},
+      {K::Sensitivity, "-1", false},
       {K::Sensitivity, "99999999999", false},
   };
   for (const auto& c : cases) {
@@ -182,7 +191,7 @@ TEST(StickPicture, CircleRadiiScaleToNinetyPixels) {
     int v;
     int full;
     int radius;
-  } cases[] = {{10, 99, 9}, {50, 100, 45}, {1, 99, 1}, {1, 100, 1}, {2, 99, 1},
+  } cases[] = {{10, 99, 9},  {50, 100, 45},  {1, 99, 1}, {1, 100, 1}, {2, 99, 1},
                {99, 99, 90}, {100, 100, 90}, {0, 99, 0}, {0, 100, 0}};
   for (const auto& c : cases) {
     EXPECT_EQ(StickPicture::circleRadius(c.v, c.full), c.radius) << c.v << "/" << c.full;

@@ -16,14 +16,15 @@ class StickSaveTest : public StickScreenTest {
  protected:
   // Widths 50, 30, 20 by dragging with the big zone locked.
   void dragZones() {
-    mouse(QEvent::MouseButtonPress, {600, 205});   // small 50
-    mouse(QEvent::MouseMove, {850, 225});          // medium 30
+    mouse(QEvent::MouseButtonPress, {600, 205});  // small 50
+    mouse(QEvent::MouseMove, {850, 225});         // medium 30
     mouse(QEvent::MouseButtonRelease, {850, 225});
     ASSERT_EQ(stick->zones().widths(), (StickZones::Widths{50, 30, 20}));
   }
   // Gives slot index a saved value at line index, in its file and tables.
   void store(int index, int line, const std::string& value) {
-    ASSERT_TRUE(library.setProfileValue(index, app.slotNames[static_cast<std::size_t>(index)], line, value));
+    ASSERT_TRUE(library.setProfileValue(index, app.slotNames[static_cast<std::size_t>(index)], line,
+                                        value));
   }
   void record(int32_t screen, RecordingScreen& recorder) { host->screens[screen] = &recorder; }
 };
@@ -39,14 +40,14 @@ TEST_F(StickSaveTest, SaveWritesTheStickLinesAndTheirZoneCoefficients) {
     int line;
     const char* text;
   } expected[] = {
-      {0, "7.000000"},   {1, "1.000000"},  {2, "0.120000"},   {3, "0.500000"},
-      {4, "0.000000"},   {5, "0.666667"},  {6, "0.000000"},   {7, "0.000000"},
-      {8, "0.300000"},   {9, "-0.222222"}, {10, "1.111111"},  {11, "0.000000"},
-      {12, "0.000000"},  {13, "0.200000"}, {14, "-0.666667"}, {15, "1.666667"},
-      {16, "0.000000"},  {17, "0.000000"}, {18, "0.500000"},  {19, "0.005000"},
+      {0, "7.000000"},  {1, "1.000000"},  {2, "0.120000"},  {3, "0.500000"},  {4, "0.000000"},
+      {5, "0.666667"},  {6, "0.000000"},  {7, "0.000000"},  {8, "0.300000"},  {9, "-0.222222"},
+      {10, "1.111111"}, {11, "0.000000"}, {12, "0.000000"}, {13, "0.200000"}, {14, "-0.666667"},
+      {15, "1.666667"}, {16, "0.000000"}, {17, "0.000000"}, {18, "0.500000"}, {19, "0.005000"},
       {20, "1200"},
   };
-  for (const auto& e : expected) EXPECT_EQ(lines[static_cast<std::size_t>(e.line)], e.text) << e.line;
+  for (const auto& e : expected)
+    EXPECT_EQ(lines[static_cast<std::size_t>(e.line)], e.text) << e.line;
   for (int slot : {0, 2, 3}) {
     SCOPED_TRACE(slot);
     ASSERT_EQ(app.slotNames[static_cast<std::size_t>(slot)], app.slotNames[0]);
@@ -85,7 +86,8 @@ TEST_F(StickSaveTest, ApplyStoresTheControlsAndCopiesThemToSameNamedSlots) {
     EXPECT_EQ(edited[ProfileIndex::mediumZone], 0.3f);
     EXPECT_EQ(edited[ProfileIndex::bigZone], 0.2f);
   }
-  EXPECT_EQ(library.editValues[1][ProfileIndex::dynamicDeadZone], defaultProfile[ProfileIndex::dynamicDeadZone]);
+  EXPECT_EQ(library.editValues[1][ProfileIndex::dynamicDeadZone],
+            defaultProfile[ProfileIndex::dynamicDeadZone]);
   // Nothing reached the file.
   EXPECT_EQ(fileLines(app.slotNames[0])[ProfileIndex::dynamicDeadZone], "0.500000");
 }
@@ -195,7 +197,8 @@ TEST_F(StickSaveTest, HomeScreensUpperResetRunsBothResets) {
   EXPECT_EQ(text(1155), "10");
   EXPECT_EQ(stick->zones().widths(), (StickZones::Widths{33, 33, 34}));
   EXPECT_EQ(stick->zones().locked(), StickZones::kBig);
-  EXPECT_EQ(library.editValues[0][ProfileIndex::smallZone], defaultProfile[ProfileIndex::smallZone]);
+  EXPECT_EQ(library.editValues[0][ProfileIndex::smallZone],
+            defaultProfile[ProfileIndex::smallZone]);
 }
 
 }  // namespace

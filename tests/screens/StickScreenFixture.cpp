@@ -48,7 +48,8 @@ void StickScreenTest::clickArrow(int id, bool up) {
 void StickScreenTest::mouse(QEvent::Type type, QPoint point) {
   const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, QPointF(point), stick->mapToGlobal(QPointF(point)), button, held, Qt::NoModifier);
+  QMouseEvent event(type, QPointF(point), stick->mapToGlobal(QPointF(point)), button, held,
+                    Qt::NoModifier);
   QApplication::sendEvent(stick.get(), &event);
 }
 
@@ -80,7 +81,8 @@ QImage StickScreenTest::grabStick() { return stick->grab().toImage(); }
 
 std::vector<std::string> StickScreenTest::fileLines(const std::string& profileName) {
   const fs::path copy = root / "read-back.klt";
-  fs::copy_file(root / "Myprofile" / (profileName + ".klt"), copy, fs::copy_options::overwrite_existing);
+  fs::copy_file(root / "Myprofile" / (profileName + ".klt"), copy,
+                fs::copy_options::overwrite_existing);
   manageFile reader;
   EXPECT_TRUE(reader.unscrambleFile(copy.string()));
   std::ifstream in(copy, std::ios::binary);
@@ -93,7 +95,8 @@ std::vector<std::string> StickScreenTest::fileLines(const std::string& profileNa
 }
 
 void StickScreenTest::name(int index, const std::string& text) {
-  app.slotNames[static_cast<std::size_t>(index)] = app.savedSlotNames[static_cast<std::size_t>(index)] = text;
+  app.slotNames[static_cast<std::size_t>(index)] =
+      app.savedSlotNames[static_cast<std::size_t>(index)] = text;
   ASSERT_TRUE(library.loadProfileIntoSlot(index, text));
 }
 

@@ -95,7 +95,8 @@ TEST_F(StickScreenTest, ZoneResetGivesDefaultWidthsAndLocksTheBigZone) {
   stick->applyStickScreen();
   ASSERT_EQ(app.slotNames[2], app.slotNames[0]);
   ASSERT_EQ(library.editValues[2][ProfileIndex::smallZone], 0.41f);
-  EXPECT_EQ(library.editValues[1][ProfileIndex::smallZone], defaultProfile[ProfileIndex::smallZone]);
+  EXPECT_EQ(library.editValues[1][ProfileIndex::smallZone],
+            defaultProfile[ProfileIndex::smallZone]);
   clickStick(1117);
   EXPECT_EQ(widths(stick->zones()), "33,33,34");
   EXPECT_EQ(stick->zones().locked(), StickZones::kBig);
