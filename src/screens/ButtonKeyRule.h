@@ -21,6 +21,8 @@ class ButtonKeyRule {
   // The VK that the event assigns to the selected cell, if any. layout is the
   // keyboard layout in force.
   std::optional<int> assignedKey(const QKeyEvent& event, int layout);
+  // Forgets a held F10 whose release the screen did not see (it was hidden).
+  void reset() { f10Held_ = false; }
 
  private:
   bool systemKeysHeld(const QKeyEvent& event, int vk) const;

@@ -156,6 +156,7 @@ void Profile5_Dialog::reloadPictures() {
 void Profile5_Dialog::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kButtonScreen;
   buttons_.followFolder(context_.app.resourceFolder);
+  keyRule_.reset();
   setFocus();
   QWidget::showEvent(event);
 }

@@ -111,6 +111,14 @@ TEST_F(ButtonAssign, AltAndF10AreTakenWhenPressed) {
   // F10 is up again: a press alone assigns nothing.
   key(QEvent::KeyPress, kEvdevA, Qt::Key_A);
   EXPECT_EQ(buttons->cellKey(1), 121);
+  // An F10 released while another screen was shown is up when this one
+  // shows again.
+  key(QEvent::KeyPress, kEvdevF10, Qt::Key_F10);
+  buttons->hide();
+  buttons->show();
+  pressCell(2);
+  key(QEvent::KeyPress, kEvdevA, Qt::Key_A);
+  EXPECT_NE(buttons->cellKey(2), 'A');
 }
 
 TEST_F(ButtonAssign, ClearAndRepeatedReleasesAssignNothing) {
