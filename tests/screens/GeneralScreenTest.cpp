@@ -190,6 +190,11 @@ TEST_F(GeneralScreen, HomeLeadsToTheHomeScreenOfTheReturnSlot) {
   app.returnSlot = 4;
   general->goHome();
   EXPECT_EQ(app.currentSlot, 4);
+  // A return slot that names no slot is taken as slot 1 too.
+  app.returnSlot = 7;
+  general->goHome();
+  EXPECT_EQ(app.currentSlot, 1);
+  EXPECT_EQ(app.returnSlot, 1);
 }
 
 TEST_F(GeneralScreen, SlotTabsReturnToTheScreenThatOpenedThis) {
