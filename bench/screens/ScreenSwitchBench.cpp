@@ -1,6 +1,7 @@
-// Switching between the home screen and the button mapping screen of a slot,
-// measured from the click to the next painted frame of the screen switched
-// to, offscreen, with the generated pictures beside the program.
+// Switching between the home screen and the stick settings and button mapping
+// screens of a slot, measured from the click to the next painted frame of the
+// screen switched to, offscreen, with the generated pictures beside the
+// program.
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +21,7 @@
 #include "profile/AppState.h"
 #include "screens/Profile5_Dialog.h"
 #include "screens/ScreenHost.h"
+#include "screens/StickScreen.h"
 #include "screens/profile1_Dialog.h"
 
 namespace ostrel {
@@ -82,10 +84,13 @@ struct Rig {
     const ScreenContext context{app, library, *link, *pictures, host, QCoreApplication::applicationDirPath()};
     home = new profile1_Dialog(context, &window);
     buttons = new Profile5_Dialog(context, &window);
+    stick = new StickScreen(context, &window);
     host.hold(kHomeScreen, home, home);
     host.hold(kButtonScreen, buttons, buttons);
+    host.hold(kStickScreen, stick, stick);
     window.resize(1280, 720);
     buttons->hide();
+    stick->hide();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) qFatal("the screens' window was never shown");
   }
@@ -103,35 +108,55 @@ struct Rig {
   QWidget window;
   profile1_Dialog* home = nullptr;
   Profile5_Dialog* buttons = nullptr;
+  StickScreen* stick = nullptr;
 };
 
 QWidget* control(QWidget* screen, int id) { return screen->findChild<QWidget*>(QString::number(id)); }
 
+// Times one way of a round trip between two screens: go (a button on the
+// first screen) to the second, or back (a button on the second) to the first.
+void roundTrips(benchmark::State& state, QWidget* go, QWidget* second, QWidget* back,
+                QWidget* first, bool timeTheWayBack) {
+  for (auto _ : state) {
+    if (timeTheWayBack) state.PauseTiming();
+    clickUntilPainted(go, second);
+    if (timeTheWayBack) {
+      state.ResumeTiming();
+    } else {
+      state.PauseTiming();
+    }
+    clickUntilPainted(back, first);
+    if (!timeTheWayBack) state.ResumeTiming();
+  }
+}
+
 void BM_HomeToButtonScreen(benchmark::State& state) {
   Rig rig;
-  QWidget* key = control(rig.home, profile1_Dialog::kKey);
-  QWidget* back = control(rig.buttons, Profile5_Dialog::kHome);
-  for (auto _ : state) {
-    clickUntilPainted(key, rig.buttons);
-    state.PauseTiming();
-    clickUntilPainted(back, rig.home);
-    state.ResumeTiming();
-  }
+  roundTrips(state, control(rig.home, profile1_Dialog::kKey), rig.buttons,
+             control(rig.buttons, Profile5_Dialog::kHome), rig.home, false);
 }
 BENCHMARK(BM_HomeToButtonScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ButtonScreenToHome(benchmark::State& state) {
   Rig rig;
-  QWidget* key = control(rig.home, profile1_Dialog::kKey);
-  QWidget* back = control(rig.buttons, Profile5_Dialog::kHome);
-  for (auto _ : state) {
-    state.PauseTiming();
-    clickUntilPainted(key, rig.buttons);
-    state.ResumeTiming();
-    clickUntilPainted(back, rig.home);
-  }
+  roundTrips(state, control(rig.home, profile1_Dialog::kKey), rig.buttons,
+             control(rig.buttons, Profile5_Dialog::kHome), rig.home, true);
 }
 BENCHMARK(BM_ButtonScreenToHome)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_HomeToStickScreen(benchmark::State& state) {
+  Rig rig;
+  roundTrips(state, control(rig.home, profile1_Dialog::kAim), rig.stick,
+             control(rig.stick, StickScreen::kHome), rig.home, false);
+}
+BENCHMARK(BM_HomeToStickScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StickScreenToHome(benchmark::State& state) {
+  Rig rig;
+  roundTrips(state, control(rig.home, profile1_Dialog::kAim), rig.stick,
+             control(rig.stick, StickScreen::kHome), rig.home, true);
+}
+BENCHMARK(BM_StickScreenToHome)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace ostrel
