@@ -57,9 +57,16 @@ class StickScreen : public QWidget, public ProfileScreen {
   void resetToDefaults() override;
   void reloadPictures() override;
 
+  // The current slot's tab, name and edit values into the controls.
   void loadStickScreen();
+  // The controls into the slot's edit values (and those of the slots of the
+  // same name); true when a value now differs from the saved one.
   bool applyStickScreen();
+  // The controls and the zone coefficients into the slot's profile file and
+  // both tables (the save button, and the save prompt's Yes for this screen).
   void saveStickScreen();
+  // The dead-zone group (dead zones, latency, threshold, sensitivities) and
+  // the zone widths back to the defaults, as unsaved edits.
   void resetDeadZones();
   void resetZones();
 
