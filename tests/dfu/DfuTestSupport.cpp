@@ -2,24 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <fstream>
 #include <thread>
 
 namespace ostrel::test {
 
-ScratchFolder::ScratchFolder() {
-  std::string templ = (std::filesystem::temp_directory_path() / "ostrel-dfu-XXXXXX").string();
-  path_ = mkdtemp(templ.data());
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 void ScratchFolder::write(const std::string& relative, const std::vector<uint8_t>& bytes) const {
-  const auto file = path_ / relative;
+  const auto file = path() / relative;
   std::filesystem::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -41,7 +30,10 @@ DfuseFile padFile(std::vector<DfuseElement> elements, uint8_t alternate) {
 }
 
 bool eventually(const std::function<bool()>& done) {
-  for (int i = 0; i < 20000; ++i) {
+  // A deadline rather than a count of naps: a nap can be shorter than asked
+  // (Windows makes a sub-millisecond sleep no sleep at all).
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (std::chrono::steady_clock::now() < deadline) {
     if (done()) return true;
     std::this_thread::sleep_for(std::chrono::microseconds(500));
   }

@@ -5,6 +5,7 @@
 
 #include "dfu/DfuEngineView.h"
 #include "dfu/DfuseFile.h"
+#include "TempDir.h"
 
 #include <deque>
 #include <filesystem>
@@ -16,14 +17,12 @@ namespace ostrel::test {
 
 class ScratchFolder {
  public:
-  ScratchFolder();
-  ~ScratchFolder();
-  const std::filesystem::path& path() const { return path_; }
-  std::string root() const { return path_.string() + "/"; }
+  const std::filesystem::path& path() const { return dir_.path(); }
+  std::string root() const { return path().string() + "/"; }
   void write(const std::string& relative, const std::vector<uint8_t>& bytes) const;
 
  private:
-  std::filesystem::path path_;
+  TempDir dir_;
 };
 
 // size bytes of a pattern that differs from block to block.

@@ -30,7 +30,7 @@ class ProfileServer : public test::ServedLibraryTest {
   Names makerFiles() const {
     Names names;
     for (const auto& entry : std::filesystem::directory_iterator(local_.path() / kMakerFolder))
-      names.push_back(entry.path().filename());
+      names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }

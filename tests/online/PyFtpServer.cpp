@@ -1,17 +1,10 @@
 #include "PyFtpServer.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <chrono>
 #include <thread>
 #include <vector>
 
 #include "online/net/Socket.h"
-
-extern char** environ;
 
 namespace ostrel::test {
 namespace {
@@ -21,11 +14,6 @@ using namespace std::chrono_literals;
 bool acceptsConnections(uint16_t port) {
   net::Socket probe;
   return probe.create() && probe.connect("127.0.0.1", port, 200ms);
-}
-
-bool exited(pid_t pid) {
-  int status = 0;
-  return ::waitpid(pid, &status, WNOHANG) == pid;
 }
 
 }  // namespace
@@ -57,42 +45,19 @@ ServerSettings PyFtpServer::settings() const {
 
 bool PyFtpServer::start() {
   port_ = closedLoopbackPort();
-  const std::string port = std::to_string(port_);
-  const std::string folder = root().string();
-  const std::string log = (dir_.path() / "server.log").string();
-  std::vector<std::string> args = {"/usr/bin/python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", port,
-                                   "-d", folder, "-u", kUser, "-P", kPassword, "-w"};
-  std::vector<char*> argv;
-  for (auto& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-  posix_spawn_file_actions_adddup2(&actions, 1, 2);
-  const int failed = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (failed != 0) {
-    pid_ = -1;
-    return false;
-  }
-  for (auto waited = 0ms; waited < 10s; waited += 20ms) {
+  process_ = std::make_unique<ServerProcess>(
+      std::vector<std::string>{"-i", "127.0.0.1", "-p", std::to_string(port_), "-d",
+                               ServerProcess::serverPath(root()), "-u", kUser, "-P", kPassword, "-w"},
+      dir_.path() / "server.log");
+  for (auto waited = 0ms; running() && waited < 10s; waited += 20ms) {
     if (acceptsConnections(port_)) return true;
-    if (exited(pid_)) {
-      pid_ = -1;
-      return false;
-    }
+    if (process_->exited()) break;
     std::this_thread::sleep_for(20ms);
   }
   stop();
   return false;
 }
 
-void PyFtpServer::stop() {
-  if (pid_ <= 0) return;
-  ::kill(pid_, SIGTERM);
-  int status = 0;
-  ::waitpid(pid_, &status, 0);
-  pid_ = -1;
-}
+void PyFtpServer::stop() { process_.reset(); }
 
 }  // namespace ostrel::test

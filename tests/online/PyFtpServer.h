@@ -5,9 +5,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <sys/types.h>
 
+#include "ServerProcess.h"
 #include "TempDir.h"
 #include "online/ServerSettings.h"
 
@@ -23,7 +24,7 @@ class PyFtpServer {
   PyFtpServer(const PyFtpServer&) = delete;
   PyFtpServer& operator=(const PyFtpServer&) = delete;
 
-  bool running() const { return pid_ > 0; }
+  bool running() const { return process_ && process_->started(); }
   uint16_t port() const { return port_; }
   // The folder the account sees as its start folder.
   std::filesystem::path root() const { return dir_.path() / "root"; }
@@ -35,7 +36,7 @@ class PyFtpServer {
   void stop();
 
   TempDir dir_;
-  pid_t pid_ = -1;
+  std::unique_ptr<ServerProcess> process_;
   uint16_t port_ = 0;
 };
 

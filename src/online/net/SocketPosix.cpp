@@ -14,6 +14,8 @@
 
 #include <utility>
 
+#include "online/net/HostAddress.h"
+
 namespace ostrel::net {
 namespace {
 
@@ -29,19 +31,6 @@ bool waitFor(int fd, short events, std::chrono::milliseconds timeout) {
     if (ready > 0) return true;
     if (ready == 0 || errno != EINTR) return false;
   }
-}
-
-// Dotted address first, then a name lookup restricted to IPv4.
-bool resolve(const std::string& host, in_addr& out) {
-  if (::inet_pton(AF_INET, host.c_str(), &out) == 1) return true;
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_STREAM;
-  addrinfo* found = nullptr;
-  if (::getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || found == nullptr) return false;
-  out = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
-  ::freeaddrinfo(found);
-  return true;
 }
 
 bool setBlocking(int fd, bool blocking) {
@@ -63,25 +52,11 @@ std::optional<Endpoint> endpointOf(int fd, int (*query)(int, sockaddr*, socklen_
 
 }  // namespace
 
-Socket::~Socket() { close(); }
-
-Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
-
-Socket& Socket::operator=(Socket&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = std::exchange(other.handle_, kNoHandle);
-  }
-  return *this;
-}
-
 bool Socket::create() {
   close();
   handle_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
   return handle_ >= 0;
 }
-
-bool Socket::isOpen() const { return handle_ != kNoHandle; }
 
 void Socket::close() {
   if (handle_ != kNoHandle) ::close(static_cast<int>(std::exchange(handle_, kNoHandle)));
@@ -91,7 +66,7 @@ bool Socket::connect(const std::string& host, uint16_t port, std::chrono::millis
   sockaddr_in target{};
   target.sin_family = AF_INET;
   target.sin_port = htons(port);
-  if (!isOpen() || !resolve(host, target.sin_addr)) return false;
+  if (!isOpen() || !resolveHost(host, target.sin_addr)) return false;
   const int fd = static_cast<int>(handle_);
   // Connect without blocking so that an unanswered attempt ends at the time-out.
   if (!setBlocking(fd, false)) return false;

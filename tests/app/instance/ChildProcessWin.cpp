@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "WindowsCommandLine.h"
+
 namespace ostrel::test {
 
 struct ChildProcess::Handles {
@@ -16,24 +18,6 @@ namespace {
 void closeHandle(HANDLE& handle) {
   if (handle != nullptr) CloseHandle(handle);
   handle = nullptr;
-}
-
-// One argument as the C runtime's parser reads it back: quoted, with the
-// backslashes before a quote doubled.
-std::string quoted(const std::string& arg) {
-  std::string out = "\"";
-  std::size_t backslashes = 0;
-  for (char c : arg) {
-    if (c == '\\') {
-      ++backslashes;
-      continue;
-    }
-    out.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-    backslashes = 0;
-    out += c;
-  }
-  out.append(backslashes * 2, '\\');
-  return out + "\"";
 }
 
 // A pipe whose child end is inherited and whose end of ours is not.
@@ -55,8 +39,9 @@ ChildProcess::ChildProcess(const std::filesystem::path& program, const std::vect
     closeHandle(childInput);
     return;
   }
-  std::string commandLine = quoted(program.string());
-  for (const auto& arg : args) commandLine += " " + quoted(arg);
+  std::vector<std::string> words = {program.string()};
+  words.insert(words.end(), args.begin(), args.end());
+  std::string commandLine = windowsCommandLine(words);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
