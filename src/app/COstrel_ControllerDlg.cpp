@@ -153,6 +153,8 @@ void COstrel_ControllerDlg::openProfileWindow() {
   // The hidden firmware-update window of the start-up is destroyed here once
   // the update screen exists.
   container_ = new Profile(context_, this);
+  // A language chosen on the general settings screen selects its flag here.
+  connect(container_, &Profile::languageShown, this, &COstrel_ControllerDlg::languageReceived);
   container_->setGeometry(kFullWindow);
   container_->show();
   container_->setFocus();

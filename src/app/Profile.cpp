@@ -4,8 +4,11 @@
 #include "app/profile_Dialog_Check_Control_Status.h"
 #include "app/profile_Dialog_Qiut.h"
 #include "profile/AppState.h"
+#include "screens/Profile3_Dialog.h"
+#include "screens/Profile5_Dialog.h"
 #include "screens/ScreenContext.h"
 #include "screens/ScreenKeyFilter.h"
+#include "screens/StickScreen.h"
 #include "screens/profile1_Dialog.h"
 
 namespace ostrel {
@@ -13,7 +16,8 @@ namespace {
 const QRect kFullWindow(0, 0, 1280, 720);
 }  // namespace
 
-Profile::Profile(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+Profile::Profile(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), shownLanguage_(context.app.language) {
   setObjectName(QStringLiteral("103"));
   setGeometry(kFullWindow);
   setAutoFillBackground(true);
@@ -26,6 +30,9 @@ Profile::Profile(AppContext& context, QWidget* parent) : QWidget(parent), contex
   const ScreenContext screens{context_.app,      context_.library, context_.link,
                               context_.pictures, *this,            context_.resourceRoot};
   addScreen(kHomeScreen, new profile1_Dialog(screens, this));
+  addScreen(kStickScreen, new StickScreen(screens, this));
+  addScreen(kButtonScreen, new Profile5_Dialog(screens, this));
+  addScreen(kGeneralScreen, new Profile3_Dialog(screens, this));
   addScreen(kQuitPromptScreen, new profile_Dialog_Qiut(context_, *this));
   notConnected_ = new profile_Dialog_Check_Control_Status(context_, this);
   notConnected_->setGeometry(kFullWindow);
@@ -63,6 +70,7 @@ void Profile::showScreen(int32_t screenNumber) {
 }
 
 void Profile::showCurrentScreen() {
+  followLanguage();
   if (context_.app.LinkState == kPadConnected) {
     showScreen(context_.app.ScreenId);
     return;
@@ -72,6 +80,15 @@ void Profile::showCurrentScreen() {
   }
   notConnected_->show();
   notConnected_->update();
+}
+
+void Profile::followLanguage() {
+  // The screens reload their own pictures; the not-connected screen and the
+  // main window's flags are outside their reach.
+  notConnected_->followFolder();
+  if (context_.app.language == shownLanguage_) return;
+  shownLanguage_ = context_.app.language;
+  Q_EMIT languageShown(shownLanguage_);
 }
 
 void Profile::openWebAddress(const std::string& address) {

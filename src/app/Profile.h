@@ -38,6 +38,11 @@ class Profile : public QWidget, public ScreenHost {
   void openWebAddress(const std::string& address) override;
   void quitProgram() override;
 
+ Q_SIGNALS:
+  // The language changed while a screen of the container was shown (the
+  // general settings screen): the main window's flag follows it.
+  void languageShown(int language);
+
  private:
   struct Page {
     QWidget* widget = nullptr;
@@ -46,10 +51,12 @@ class Profile : public QWidget, public ScreenHost {
   template <typename Screen>
   void addScreen(int32_t screenNumber, Screen* screen);
   int32_t heldScreen(int32_t screenNumber) const;
+  void followLanguage();
 
   AppContext& context_;
   std::array<Page, kScreenCount> pages_{};
   profile_Dialog_Check_Control_Status* notConnected_ = nullptr;
+  int shownLanguage_ = 0;
 };
 
 }  // namespace ostrel

@@ -14,9 +14,17 @@ profile_Dialog_Check_Control_Status::profile_Dialog_Check_Control_Status(AppCont
                                                                          QWidget* parent)
     : QWidget(parent), context_(context) {
   setObjectName(QStringLiteral("160"));
-  quit_ = placeButton(context_.pictures, this, kQuitId,
-                      QString::fromStdString(context_.app.resourceFolder) + "quit0.png", {578, 425});
+  quitFolder_ = context_.app.resourceFolder;
+  quit_ = placeButton(context_.pictures, this, kQuitId, QString::fromStdString(quitFolder_) + "quit0.png",
+                      {578, 425});
   connect(quit_, &PngButton::clicked, this, [this] { context_.shell.quit(); });
+}
+
+void profile_Dialog_Check_Control_Status::followFolder() {
+  if (context_.app.resourceFolder == quitFolder_) return;
+  quitFolder_ = context_.app.resourceFolder;
+  quit_->setPicture(QString::fromStdString(quitFolder_) + "quit0.png");
+  update();
 }
 
 const char* profile_Dialog_Check_Control_Status::stillPicture(int32_t screenId, int32_t saveReason) {

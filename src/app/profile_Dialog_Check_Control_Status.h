@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
 
 #include "app/AppContext.h"
 
@@ -26,12 +27,17 @@ class profile_Dialog_Check_Control_Status : public QWidget {
   // The message laid over it for a link state; null when there is none.
   static const char* message(int32_t linkState);
 
+  // Takes the quit button's picture from the language folder when the folder
+  // changed since it was loaded.
+  void followFolder();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   AppContext& context_;
   PngButton* quit_ = nullptr;
+  std::string quitFolder_;
 };
 
 }  // namespace ostrel
