@@ -11,8 +11,22 @@
 #include "app/Profile.h"
 #include "app/ResourceRoot.h"
 #include "app/profile_Dialog_Check_Control_Status.h"
+#include "library/manageFile.h"
+#include "profile/ProfileRecord.h"
+#include "screens/ProfileScreen.h"
 
 namespace ostrel {
+namespace {
+
+// The language's folder name (English, French, ...), for file names.
+QString folderName(int language) { return QString::fromUtf8(languageFolder(language)).section('/', 1, 1); }
+
+void chooseLanguage(AppState& state, int language) {
+  state.language = language;
+  state.resourceFolder = languageFolder(language);
+}
+
+}  // namespace
 
 ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFolder)) {
   const std::string program = QCoreApplication::applicationDirPath().toStdString() + "/";
@@ -36,6 +50,7 @@ int ScreenshotRun::run() {
   if (!app_->start()) return 1;
   firstScreens();
   homeScreens();
+  editorScreens();
   containerScreens();
   for (const QString& problem : problems_) std::fprintf(stderr, "%s\n", qPrintable(problem));
   return problems_.isEmpty() ? 0 : 1;
@@ -83,15 +98,50 @@ void ScreenshotRun::homeScreens() {
     return;
   }
   for (int language = 0; language < kLanguageCount; ++language) {
-    state.language = language;
-    state.resourceFolder = languageFolder(language);
+    chooseLanguage(state, language);
     container->showScreen(kQuitPromptScreen);  // the home screen takes the language when shown again
     container->showScreen(kHomeScreen);
-    const QString folder = QString::fromUtf8(languageFolder(language)).section('/', 1, 1);
-    save(QStringLiteral("home-%1.png").arg(folder));
+    save(QStringLiteral("home-%1.png").arg(folderName(language)));
   }
-  state.language = 0;
-  state.resourceFolder = languageFolder(0);
+  chooseLanguage(state, 0);
+}
+
+void ScreenshotRun::saveEditor(int32_t screen, const QString& name) {
+  Profile* container = window().container();
+  ProfileScreen* editor = container->screen(screen);
+  if (!editor) {
+    problems_ << QStringLiteral("The container holds no screen %1").arg(screen);
+    return;
+  }
+  editor->loadSlot();
+  container->showScreen(screen);
+  save(name);
+}
+
+void ScreenshotRun::editorScreens() {
+  if (!window().container()) return;
+  AppState& state = app_->state();
+  for (int language = 0; language < kLanguageCount; ++language) {
+    chooseLanguage(state, language);
+    const QString folder = folderName(language);
+    saveEditor(kStickScreen, QStringLiteral("stick-%1.png").arg(folder));
+    saveEditor(kButtonScreen, QStringLiteral("buttons-%1.png").arg(folder));
+    saveEditor(kGeneralScreen, QStringLiteral("general-%1.png").arg(folder));
+  }
+  chooseLanguage(state, 0);
+  // Zone widths 50, 30 and 20 instead of the default thirds.
+  auto& edited = app_->library().editValues[0];
+  const auto kept = edited;
+  edited[ProfileIndex::smallZone] = 0.5f;
+  edited[ProfileIndex::mediumZone] = 0.3f;
+  edited[ProfileIndex::bigZone] = 0.2f;
+  saveEditor(kStickScreen, QStringLiteral("stick-zones-50-30-20.png"));
+  edited = kept;
+  const uint8_t off = state.slotOff[0];
+  state.slotOff[0] = 1;
+  saveEditor(kButtonScreen, QStringLiteral("buttons-paddles-off.png"));
+  state.slotOff[0] = off;
+  window().container()->showScreen(kHomeScreen);
 }
 
 void ScreenshotRun::containerScreens() {

@@ -32,6 +32,9 @@ class ScreenshotRun : public ProcessShell {
  private:
   void firstScreens();
   void homeScreens();
+  void editorScreens();
+  // Loads the screen for the current slot, shows it and saves it as name.
+  void saveEditor(int32_t screen, const QString& name);
   void containerScreens();
   bool waitUntil(const std::function<bool()>& done);
   void save(const QString& name);
