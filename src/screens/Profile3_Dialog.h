@@ -81,7 +81,6 @@ class Profile3_Dialog : public QWidget, public ProfileScreen {
   void reloadAllPictures();
   void showVersion();
   void sendSettings();
-  void leadTo(int32_t screen);
   void leaveForSlot();
 
   ScreenContext context_;

@@ -9,6 +9,7 @@
 #include "screens/MakerWebSite.h"
 #include "screens/Profile3_Dialog.h"
 #include "screens/ScreenHost.h"
+#include "screens/ScreenLead.h"
 #include "screens/SlotPages.h"
 
 namespace ostrel {
@@ -132,7 +133,7 @@ void Profile3_Dialog::openFirmwareUpdate() {
   // The update screen starts its work when it is loaded; until the
   // container holds one, the button stays here.
   if (context_.host.screen(kUpdateScreen) == nullptr) return;
-  leadTo(kUpdateScreen);
+  leadToScreen(*this, context_, kUpdateScreen);
 }
 
 void Profile3_Dialog::openWebSite() {
@@ -148,7 +149,7 @@ void Profile3_Dialog::goHome() {
   app.currentSlot = app.returnSlot;
   if (app.currentSlot < 1 || app.currentSlot > kSlotCount) app.returnSlot = app.currentSlot = 1;
   app.slotPage[static_cast<std::size_t>(app.currentSlot - 1)] = kHomePage;
-  leadTo(kHomeScreen);
+  leadToScreen(*this, context_, kHomeScreen);
 }
 
 void Profile3_Dialog::selectSlot(int slot) {
@@ -159,7 +160,7 @@ void Profile3_Dialog::selectSlot(int slot) {
   app.currentSlot = slot;
   calibrationMarker_ = false;
   update(kCalibrationPoint);
-  if (const int32_t screen = returnScreen(app.returnPending)) leadTo(screen);
+  if (const int32_t screen = returnScreen(app.returnPending)) leadToScreen(*this, context_, screen);
 }
 
 void Profile3_Dialog::showGeneralTab() {
@@ -168,11 +169,5 @@ void Profile3_Dialog::showGeneralTab() {
   context_.host.showCurrentScreen();
 }
 
-void Profile3_Dialog::leadTo(int32_t screen) {
-  hide();
-  if (ProfileScreen* next = context_.host.screen(screen)) next->loadSlot();
-  context_.app.ScreenId = screen;
-  context_.host.showCurrentScreen();
-}
 
 }  // namespace ostrel

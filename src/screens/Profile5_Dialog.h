@@ -77,7 +77,6 @@ class Profile5_Dialog : public QWidget, public ProfileScreen {
   void assign(int vk);
   void showSwitch();
   void copyToSameNamedSlots(int index);
-  void leadTo(int32_t screen);
   void paintCells(QPainter& painter);
   void paintKey(QPainter& painter, int cell);
 

@@ -16,6 +16,7 @@
 #include "screens/Profile5_Dialog.h"
 #include "screens/SameNamedSlots.h"
 #include "screens/ScreenHost.h"
+#include "screens/ScreenLead.h"
 #include "screens/SlotPages.h"
 #include "screens/WindowsText.h"
 
@@ -158,7 +159,7 @@ void Profile5_Dialog::goHome() {
   app.slotPage[static_cast<std::size_t>(index)] = kHomePage;
   if (ProfileScreen* home = context_.host.screen(kHomeScreen)) home->loadSlot();
   if (changed) app.saveReason = kSaveReasonButtons;
-  leadTo(changed ? kSavePromptScreen : kHomeScreen);
+  leadToScreen(*this, context_, changed ? kSavePromptScreen : kHomeScreen);
 }
 
 void Profile5_Dialog::selectSlot(int slot) {
@@ -171,7 +172,7 @@ void Profile5_Dialog::selectSlot(int slot) {
   loadSlot();
   app.slotPage[static_cast<std::size_t>(left)] = kButtonsPage;
   const int32_t next = pageScreen(app.slotPage[static_cast<std::size_t>(slot - 1)]);
-  if (next != 0 && next != kButtonScreen) leadTo(next);
+  if (next != 0 && next != kButtonScreen) leadToScreen(*this, context_, next);
 }
 
 void Profile5_Dialog::openGeneralSettings() {
@@ -183,16 +184,8 @@ void Profile5_Dialog::openGeneralSettings() {
   app.returnSlot = app.currentSlot;
   app.returnPending = 3;
   app.slotPage[static_cast<std::size_t>(index)] = kButtonsPage;
-  leadTo(kGeneralScreen);
+  leadToScreen(*this, context_, kGeneralScreen);
 }
 
-void Profile5_Dialog::leadTo(int32_t screen) {
-  hide();
-  if (screen != kSavePromptScreen) {
-    if (ProfileScreen* next = context_.host.screen(screen)) next->loadSlot();
-  }
-  context_.app.ScreenId = screen;
-  context_.host.showCurrentScreen();
-}
 
 }  // namespace ostrel

@@ -112,7 +112,6 @@ class StickScreen : public QWidget, public ProfileScreen {
   // The items chosen in the two lists, as stored.
   int chosenLatencyMs() const;
   float chosenThreshold() const;
-  void leadTo(int32_t screen);
   int slotIndex() const;
   std::string slotName() const;
 

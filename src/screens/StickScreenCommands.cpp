@@ -5,6 +5,7 @@
 #include "screens/ChosenButtons.h"
 #include "screens/ScreenButtons.h"
 #include "screens/ScreenHost.h"
+#include "screens/ScreenLead.h"
 #include "screens/SlotPages.h"
 #include "screens/StickScreen.h"
 
@@ -43,13 +44,13 @@ void StickScreen::goHome() {
   AppState& app = context_.app;
   app.slotPage[static_cast<std::size_t>(index)] = kHomePage;
   if (!changed) {
-    leadTo(kHomeScreen);
+    leadToScreen(*this, context_, kHomeScreen);
     return;
   }
   // The home screen lies under the prompt and comes back when it is answered.
   if (ProfileScreen* home = context_.host.screen(kHomeScreen)) home->loadSlot();
   app.saveReason = 1;
-  leadTo(kSavePromptScreen);
+  leadToScreen(*this, context_, kSavePromptScreen);
 }
 
 void StickScreen::selectSlot(int slot) {
@@ -63,7 +64,7 @@ void StickScreen::selectSlot(int slot) {
   if (page == 0 || page == kStickScreen) {
     loadStickScreen();
   } else {
-    leadTo(page);
+    leadToScreen(*this, context_, page);
   }
 }
 
@@ -76,15 +77,8 @@ void StickScreen::openGeneralSettings() {
   app.returnSlot = app.currentSlot;
   app.returnPending = 2;
   app.slotPage[static_cast<std::size_t>(index)] = kStickPage;
-  leadTo(kGeneralScreen);
+  leadToScreen(*this, context_, kGeneralScreen);
 }
 
-void StickScreen::leadTo(int32_t screen) {
-  // The host shows this screen again when the one it leads to is not there.
-  hide();
-  if (ProfileScreen* next = context_.host.screen(screen)) next->loadSlot();
-  context_.app.ScreenId = screen;
-  context_.host.showCurrentScreen();
-}
 
 }  // namespace ostrel

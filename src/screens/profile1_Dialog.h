@@ -95,7 +95,6 @@ class profile1_Dialog : public QWidget, public ProfileScreen {
   void storeFields();
   void showSwitch();
   void switchSameNamedSlots(int slotIndex, uint8_t off, bool saved);
-  void leadTo(int32_t screen);
   void openLibraryScreen(int32_t screen);
   void openEditor(int32_t screen, int32_t saveReason, int32_t page);
   int slotIndex() const;

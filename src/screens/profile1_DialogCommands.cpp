@@ -14,6 +14,7 @@
 #include "screens/HomeFields.h"
 #include "screens/MakerWebSite.h"
 #include "screens/ScreenHost.h"
+#include "screens/ScreenLead.h"
 #include "screens/SensitivityField.h"
 #include "screens/profile1_Dialog.h"
 
@@ -72,7 +73,7 @@ void profile1_Dialog::selectSlot(int slot) {
   loadSlot();
   const int32_t page = app.slotPage[static_cast<std::size_t>(slot - 1)];
   if (previous >= 0) app.slotPage[static_cast<std::size_t>(previous)] = 0;
-  if (page >= 1 && page <= 3) leadTo(pageScreen(page));
+  if (page >= 1 && page <= 3) leadToScreen(*this, context_, pageScreen(page));
 }
 
 void profile1_Dialog::openGeneralSettings() {
@@ -85,7 +86,7 @@ void profile1_Dialog::openGeneralSettings() {
   app.returnSlot = app.currentSlot;
   app.returnPending = 1;
   app.slotPage[static_cast<std::size_t>(index)] = 0;
-  leadTo(kGeneralScreen);
+  leadToScreen(*this, context_, kGeneralScreen);
 }
 
 void profile1_Dialog::switchSameNamedSlots(int index, uint8_t off, bool saved) {
@@ -168,11 +169,11 @@ void profile1_Dialog::openEditor(int32_t screen, int32_t saveReason, int32_t pag
   if (index < 0) return;
   if (collectChanges()) {
     context_.app.saveReason = saveReason;
-    leadTo(kSavePromptScreen);
+    leadToScreen(*this, context_, kSavePromptScreen);
     return;
   }
   context_.app.slotPage[static_cast<std::size_t>(index)] = page;
-  leadTo(screen);
+  leadToScreen(*this, context_, screen);
 }
 
 void profile1_Dialog::quit() {
@@ -181,12 +182,12 @@ void profile1_Dialog::quit() {
     if (ProfileScreen* editor = context_.host.screen(screen)) changed = editor->collectChanges() || changed;
   }
   if (changed) context_.app.saveReason = 0;
-  leadTo(changed ? kSavePromptScreen : kQuitPromptScreen);
+  leadToScreen(*this, context_, changed ? kSavePromptScreen : kQuitPromptScreen);
 }
 
 void profile1_Dialog::openNameDialog(bool rename) {
   newRename_ = rename ? 1 : 0;
-  leadTo(kSaveNameScreen);
+  leadToScreen(*this, context_, kSaveNameScreen);
 }
 
 void profile1_Dialog::openLibraryScreen(int32_t screen) {
@@ -199,17 +200,8 @@ void profile1_Dialog::openLibraryScreen(int32_t screen) {
   } else if (screen == kMakerListScreen) {
     context_.library.rebuildMakerIndex();
   }
-  leadTo(screen);
+  leadToScreen(*this, context_, screen);
 }
 
-void profile1_Dialog::leadTo(int32_t screen) {
-  // Hiding first keeps what was typed as the slot's edit for the next screen.
-  // The host shows this screen again when the one it leads to is not there
-  // yet; showing it sets ScreenId back to the home screen.
-  hide();
-  if (ProfileScreen* next = context_.host.screen(screen)) next->loadSlot();
-  context_.app.ScreenId = screen;
-  context_.host.showCurrentScreen();
-}
 
 }  // namespace ostrel
