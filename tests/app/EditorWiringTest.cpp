@@ -129,6 +129,18 @@ TEST_F(EditorWiring, TheStickScreensGeneralTabComesBackToTheStickScreen) {
   EXPECT_EQ(state().currentSlot, 3);
 }
 
+TEST_F(EditorWiring, ThePadsReturnShowsTheEditorThatWasShown) {
+  click(page(kHomeScreen), Home::kKey);
+  unplug();
+  timer.fire();
+  EXPECT_TRUE(container().notConnectedScreen()->isVisible());
+  EXPECT_EQ(shownScreen(), 0);
+  EXPECT_EQ(state().ScreenId, kButtonScreen);
+  plug();
+  EXPECT_EQ(shownScreen(), kButtonScreen);
+  EXPECT_FALSE(container().notConnectedScreen()->isVisible());
+}
+
 TEST_F(EditorWiring, TheUpperResetPutsBothEditorsPartsBackToTheDefaults) {
   const std::size_t firstCode = ProfileIndex::controls;
   for (std::size_t at : {std::size_t{ProfileIndex::staticDeadZone}, std::size_t{ProfileIndex::latencyMs},
