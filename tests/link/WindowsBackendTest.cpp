@@ -3,10 +3,6 @@
 // may look like one. Arrivals and removals are sent to the backend's
 // message-only window as Windows would send them.
 
-#include <windows.h>
-
-#include <dbt.h>
-
 #include <future>
 #include <mutex>
 #include <vector>
@@ -14,30 +10,19 @@
 #include "LinkTestSupport.h"
 #include "link/hid/UsbIdsInPath.h"
 #include "link/hid/WindowsHidBackend.h"
+#include "SendDeviceChange.h"
 
 namespace ostrel::testing {
 namespace {
 
 using namespace std::chrono_literals;
+using test::sendDeviceChange;
 
 constexpr const char* kHidClassSuffix = "#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
 std::string padPath(int interfaceNumber) {
   return "\\\\?\\HID#VID_E7C1&PID_5A0D&MI_0" + std::to_string(interfaceNumber) + "#7&1f2e3d4c&0&0000" +
          kHidClassSuffix;
-}
-
-// Sends WM_DEVICECHANGE to the backend's window, as the system does.
-bool sendDeviceChange(WPARAM event, const std::string& path, DWORD type = DBT_DEVTYP_DEVICEINTERFACE) {
-  HWND window = FindWindowExA(HWND_MESSAGE, nullptr, "OstrelDeviceChangeWindow", nullptr);
-  if (!window) return false;
-  std::vector<char> record(sizeof(DEV_BROADCAST_DEVICEINTERFACE_A) + path.size());
-  auto* device = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_A*>(record.data());
-  device->dbcc_size = static_cast<DWORD>(record.size());
-  device->dbcc_devicetype = type;
-  path.copy(device->dbcc_name, path.size());
-  SendMessageA(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(device));
-  return true;
 }
 
 TEST(WindowsHidBackend, ListsTheMachinesHidInterfacesAndNoPad) {

@@ -2,11 +2,6 @@
 
 #include <windows.h>
 
-#include <setupapi.h>
-
-#include <new>
-#include <vector>
-
 // The HID headers lack C linkage guards of their own.
 extern "C" {
 #include <hidsdi.h>
@@ -15,6 +10,7 @@ extern "C" {
 #include "link/hid/UsbIdsInPath.h"
 #include "link/hid/WindowsHidDevice.h"
 #include "windows/DeviceChangeWindow.h"
+#include "windows/PresentDeviceInterfaces.h"
 
 namespace ostrel {
 namespace {
@@ -23,18 +19,6 @@ GUID hidClass() {
   GUID guid{};
   HidD_GetHidGuid(&guid);
   return guid;
-}
-
-// The interface's path from its detail record; empty when it cannot be read.
-std::string pathOf(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& interfaceData) {
-  DWORD size = 0;
-  SetupDiGetDeviceInterfaceDetailA(set, &interfaceData, nullptr, 0, &size, nullptr);
-  if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) return {};
-  std::vector<char> block(size);  // may throw std::bad_alloc: the caller ends its walk
-  auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(block.data());
-  detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);  // the fixed part, not the block
-  if (!SetupDiGetDeviceInterfaceDetailA(set, &interfaceData, detail, size, nullptr, nullptr)) return {};
-  return detail->DevicePath;
 }
 
 // Vendor and product as the device states them; opened without access
@@ -61,22 +45,12 @@ WindowsHidBackend::~WindowsHidBackend() { stopEvents(); }
 
 std::vector<HidInterfaceInfo> WindowsHidBackend::enumerate() {
   std::vector<HidInterfaceInfo> found;
-  GUID guid = hidClass();
-  HDEVINFO set = SetupDiGetClassDevsA(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-  if (set == INVALID_HANDLE_VALUE) return found;
-  SP_DEVICE_INTERFACE_DATA interfaceData{};
-  interfaceData.cbSize = sizeof interfaceData;
-  try {
-    for (DWORD index = 0; SetupDiEnumDeviceInterfaces(set, nullptr, &guid, index, &interfaceData); ++index) {
-      HidInterfaceInfo info;
-      info.path = pathOf(set, interfaceData);
-      // An interface that cannot be named or asked is skipped.
-      if (!info.path.empty() && readAttributes(info.path, info)) found.push_back(info);
-    }
-  } catch (const std::bad_alloc&) {
-    // Out of memory: the walk ends with what it has found so far.
+  for (const DeviceInterface& present : presentDeviceInterfaces(hidClass())) {
+    HidInterfaceInfo info;
+    info.path = present.path;
+    // An interface that cannot be asked is skipped.
+    if (readAttributes(info.path, info)) found.push_back(info);
   }
-  SetupDiDestroyDeviceInfoList(set);
   return found;
 }
 
