@@ -9,6 +9,7 @@
 #include "app/ProcessShell.h"
 #include "library/DataRoot.h"
 #include "link/ControllerLink.h"
+#include "online/net/SocketStartup.h"
 
 namespace ostrel {
 
@@ -28,7 +29,12 @@ COstrel_ControllerApp::~COstrel_ControllerApp() {
 }
 
 bool COstrel_ControllerApp::start() {
-  // The POSIX sockets of the online services need no start-up of their own.
+  if (!startSockets()) {
+    // No window is shown; the program ends the normal way.
+    env_.shell.showMessage(QString::fromUtf8(net::SocketStartup::kFailureText));
+    failedExitCode_ = ProcessShell::kNormalExitCode;
+    return false;
+  }
   window_ = std::make_unique<COstrel_ControllerDlg>(*context_);
 
   // The start-up values of the run's state (window place, no pad, English,
@@ -58,6 +64,12 @@ bool COstrel_ControllerApp::start() {
   return true;
 }
 
+bool COstrel_ControllerApp::startSockets() {
+  if (env_.startSockets) return env_.startSockets();
+  sockets_ = std::make_unique<net::SocketStartup>();
+  return sockets_->ok();
+}
+
 void COstrel_ControllerApp::openLibrary() {
   app_.programFolder = env_.programFolder;
   library_.basePath = chooseDataRoot(env_.programFolder, env_.userDataFolder);
@@ -70,7 +82,7 @@ void COstrel_ControllerApp::openLibrary() {
 }
 
 int COstrel_ControllerApp::run() {
-  if (!start()) return 0;
+  if (!start()) return failedExitCode_;
   // The program ends through its quit commands, not when a window closes.
   QGuiApplication::setQuitOnLastWindowClosed(false);
   return QGuiApplication::exec();

@@ -21,6 +21,10 @@ class ControllerLink;
 class HidBackend;
 class Sleeper;
 
+namespace net {
+class SocketStartup;
+}
+
 class COstrel_ControllerApp {
  public:
   struct Environment {
@@ -35,6 +39,9 @@ class COstrel_ControllerApp {
     QString resourceRoot;        // the folder that holds res/
     // The link's grace timer; null for the event loop's own timer.
     GraceTimer* graceTimer = nullptr;
+    // Starts the process's socket service for the online services; empty for
+    // the system's own (net::SocketStartup). False when it cannot be started.
+    std::function<bool()> startSockets{};
   };
 
   explicit COstrel_ControllerApp(Environment environment);
@@ -57,8 +64,11 @@ class COstrel_ControllerApp {
 
  private:
   void openLibrary();
+  bool startSockets();
 
   Environment env_;
+  std::unique_ptr<net::SocketStartup> sockets_;
+  int failedExitCode_ = 0;  // what run() returns when start-up fails
   AppState app_;
   manageFile library_;
   QtDispatcher dispatcher_;

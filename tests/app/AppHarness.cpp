@@ -21,7 +21,8 @@ COstrel_ControllerApp& AppHarness::make(const std::function<bool()>& claimInstan
   const std::string program =
       programFolderOverride.empty() ? programFolder().toStdString() : programFolderOverride;
   app_ = std::make_unique<COstrel_ControllerApp>(COstrel_ControllerApp::Environment{
-      pad, sleeper, shellOverride ? *shellOverride : shell, claimInstance, program, std::string(), resourceRoot(), &timer});
+      pad, sleeper, shellOverride ? *shellOverride : shell, claimInstance, program, std::string(), resourceRoot(), &timer,
+      startSockets});
   return *app_;
 }
 

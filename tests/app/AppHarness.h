@@ -61,6 +61,8 @@ class AppHarness {
   // and another program folder.
   ProcessShell* shellOverride = nullptr;
   std::string programFolderOverride;
+  // Set before make(): the socket service's start (the system's when empty).
+  std::function<bool()> startSockets;
 
  private:
   QTemporaryDir folder_;

@@ -84,6 +84,16 @@ TEST(Startup, AnotherRunningCopyLeavesOnlyTheMessageAndExitCodeZero) {
   EXPECT_TRUE(harness.pad.receivedReports().empty());  // the link never started
 }
 
+TEST(Startup, SocketsThatCannotStartEndTheProgramWithCodeOneAndNoWindow) {
+  AppHarness harness;
+  harness.pad.plug();
+  harness.startSockets = [] { return false; };
+  harness.make();
+  EXPECT_EQ(harness.app().run(), ProcessShell::kNormalExitCode);
+  EXPECT_EQ(harness.shell.messages, QStringList{"Could not initialize Windows Sockets!"});
+  EXPECT_TRUE(harness.pad.receivedReports().empty());  // the link never started
+}
+
 TEST(Startup, ANormalQuitEndsTheEventLoopWithExitCodeOne) {
   AppHarness harness;
   QtProcessShell shell;
