@@ -90,7 +90,7 @@ void DfuEngine::enumerateDfuDevices() {
       selectedDevice_ = static_cast<int>(i);
       break;
     }
-  clock_.sleepMillis(100);
+  clock_.sleepMillis(kEnumeratePauseMs);
   selectDevice();
 }
 

@@ -29,6 +29,10 @@ struct DfuTargetRow {
 
 class DfuEngine {
  public:
+  // The pause before a freshly listed device is selected (the list is made
+  // again after leaving DFU mode, so an update's wall time includes it once).
+  static constexpr uint32_t kEnumeratePauseMs = 100;
+
   // dataRoot: the folder holding Version/.
   DfuEngine(AppState& app, std::string dataRoot, UsbTransport& transport, DfuClock& clock, DfuEngineView& view,
             DfuSharedFlags& shared);
