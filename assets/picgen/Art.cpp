@@ -10,7 +10,7 @@
 namespace ostrel {
 
 QImage Art::canvas(const PaintContext& ctx) {
-  QImage image(ctx.spec.fileWidth(), ctx.spec.height, QImage::Format_ARGB32_Premultiplied);
+  QImage image(ctx.entry.fileWidth(), ctx.entry.height, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
@@ -22,7 +22,7 @@ QImage Art::strip(const PaintContext& ctx,
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   for (int highlighted = 0; highlighted < 2; ++highlighted) {
-    const QRectF r(highlighted * ctx.spec.width, 0, ctx.spec.width, ctx.spec.height);
+    const QRectF r(highlighted * ctx.entry.width, 0, ctx.entry.width, ctx.entry.height);
     p.save();
     p.setClipRect(r);
     frame(p, r, highlighted != 0);
@@ -170,7 +170,7 @@ QImage Art::messageCard(const PaintContext& ctx, const QColor& edge, Icon which,
   QImage image = canvas(ctx);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(1, 1, ctx.spec.width - 2, ctx.spec.height - 4);
+  const QRectF r(1, 1, ctx.entry.width - 2, ctx.entry.height - 4);
   panel(p, r, 14);
   p.setPen(QPen(edge, 2));
   p.setBrush(Qt::NoBrush);

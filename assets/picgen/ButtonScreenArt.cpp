@@ -105,7 +105,7 @@ QImage layoutIndicator(const PaintContext& ctx, const QString& text) {
   QImage image = Art::canvas(ctx);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(0.5, 0.5, ctx.spec.width - 1, ctx.spec.height - 1);
+  const QRectF r(0.5, 0.5, ctx.entry.width - 1, ctx.entry.height - 1);
   p.setPen(QPen(style::kTeal, 1));
   p.setBrush(style::kTealDeep);
   p.drawRoundedRect(r, 8, 8);

@@ -18,10 +18,10 @@ constexpr int kLabelHeight = 20;
 
 QStringList picturesOf(int language, const QString& resDir) {
   QStringList paths;
-  for (const PictureSpec& spec : pictureCatalog()) {
-    const QString name = QString::fromStdString(spec.name);
-    if (spec.folders == kSharedFolder) paths << resDir + "/" + name;
-    else if (spec.folders & languageBit(language))
+  for (const PictureEntry& entry : pictureCatalog()) {
+    const QString name = QString::fromStdString(entry.name);
+    if (entry.folders == kSharedFolder) paths << resDir + "/" + name;
+    else if (entry.folders & languageBit(language))
       paths << resDir + "/" + languageName(language) + "/" + name;
   }
   return paths;

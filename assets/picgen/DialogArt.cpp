@@ -97,14 +97,14 @@ Painter strip(const char* titleKey, const char* textKey, bool warning, int words
     QImage image = Art::canvas(ctx);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(1, 1, ctx.spec.width - 2, ctx.spec.height - 2);
+    const QRectF r(1, 1, ctx.entry.width - 2, ctx.entry.height - 2);
     p.setPen(QPen(warning ? style::kWarning : style::kTeal, 2));
     p.setBrush(QColor(28, 20, 22).lighter(warning ? 100 : 140));
     if (!warning) p.setBrush(style::kPanel);
     p.drawRoundedRect(r, 8, 8);
     Art::icon(p, warning ? Art::Icon::Warning : Art::Icon::Info, QRectF(10, 8, 30, 30),
               warning ? style::kWarning : style::kTealBright);
-    const QRectF words(48, 3, wordsWidth - 52, ctx.spec.height - 6);
+    const QRectF words(48, 3, wordsWidth - 52, ctx.entry.height - 6);
     if (textKey) {
       ctx.fitter.draw(p, QRectF(words.left(), words.top(), words.width(), 22), ctx.tr(titleKey),
                       {17, true, Qt::white, kLeft, false, 11});

@@ -70,7 +70,7 @@ QImage highlightedFlag(const PaintContext& ctx, int language) {
   QImage image = Art::canvas(ctx);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(0, 0, ctx.spec.width, ctx.spec.height);
+  const QRectF r(0, 0, ctx.entry.width, ctx.entry.height);
   FlagArt::draw(p, r.adjusted(3, 3, -3, -3), language);
   p.setPen(QPen(Qt::white, 2));
   p.setBrush(Qt::NoBrush);

@@ -34,14 +34,14 @@ QImage homeScreen(const PaintContext& ctx) {
 }
 
 QImage storedNotice(const PaintContext& ctx) {
-  const QRectF words(24, 28, ctx.spec.width - 48, ctx.spec.height - 48);
+  const QRectF words(24, 28, ctx.entry.width - 48, ctx.entry.height - 48);
   return Art::messageCard(ctx, style::kGood, Art::Icon::Check, style::kGood,
                           ctx.tr("home.storedTitle"), ctx.tr("home.storedText"), words);
 }
 
 // Shown instead when the link could not send every report of an activation.
 QImage notStoredNotice(const PaintContext& ctx) {
-  const QRectF words(24, 28, ctx.spec.width - 48, ctx.spec.height - 48);
+  const QRectF words(24, 28, ctx.entry.width - 48, ctx.entry.height - 48);
   return Art::messageCard(ctx, style::kWarning, Art::Icon::Warning, style::kWarning,
                           ctx.tr("home.notStoredTitle"), ctx.tr("home.notStoredText"), words);
 }

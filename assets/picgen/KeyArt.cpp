@@ -28,8 +28,8 @@ void keycap(QPainter& p, const QRectF& r) {
 QImage keyImage(const PaintContext& ctx, QRectF* face) {
   QImage image = Art::canvas(ctx);
   QPainter p(&image);
-  keycap(p, QRectF(0, 0, ctx.spec.width, ctx.spec.height));
-  *face = QRectF(6, 3, ctx.spec.width - 12, ctx.spec.height - 9);
+  keycap(p, QRectF(0, 0, ctx.entry.width, ctx.entry.height));
+  *face = QRectF(6, 3, ctx.entry.width - 12, ctx.entry.height - 9);
   return image;
 }
 

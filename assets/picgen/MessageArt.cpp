@@ -63,12 +63,12 @@ QImage downloadStrip(const PaintContext& ctx, int tenths) {
   QImage image = Art::canvas(ctx);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(1, 1, ctx.spec.width - 2, ctx.spec.height - 2);
+  const QRectF r(1, 1, ctx.entry.width - 2, ctx.entry.height - 2);
   const bool done = tenths < 0;
   p.setPen(QPen(done ? style::kGood : style::kTeal, 2));
   p.setBrush(style::kPanel);
   p.drawRoundedRect(r, 10, 10);
-  const QRectF bar(12, 29, ctx.spec.width - 24, 10);
+  const QRectF bar(12, 29, ctx.entry.width - 24, 10);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(8, 17, 21));
   p.drawRoundedRect(bar, 5, 5);
@@ -77,7 +77,7 @@ QImage downloadStrip(const PaintContext& ctx, int tenths) {
   if (share > 0) p.drawRoundedRect(QRectF(bar.topLeft(), QSizeF(bar.width() * share, bar.height())), 5, 5);
   const QString text = done ? ctx.tr("download.done")
                             : ctx.tr("download.progress") + QString("  %1 %").arg(tenths * 10);
-  ctx.fitter.draw(p, QRectF(12, 4, ctx.spec.width - 24, 24), text,
+  ctx.fitter.draw(p, QRectF(12, 4, ctx.entry.width - 24, 24), text,
                   {16, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter});
   return image;
 }

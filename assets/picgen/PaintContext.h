@@ -12,7 +12,7 @@
 namespace ostrel {
 
 struct PaintContext {
-  const PictureSpec& spec;
+  const PictureEntry& entry;
   int language;  // 0..6, or -1 in res/ itself
   const Texts& texts;
   TextFitter& fitter;
@@ -20,7 +20,7 @@ struct PaintContext {
   QString tr(const char* key) const { return texts(QString::fromLatin1(key)); }
 };
 
-// Draws one picture at its file size (PictureSpec::fileWidth x height).
+// Draws one picture at its file size (PictureEntry::fileWidth x height).
 using Painter = std::function<QImage(const PaintContext&)>;
 
 }  // namespace ostrel

@@ -46,14 +46,14 @@ void PictureSet::add(const std::string& name, Painter painter) {
 }
 
 QImage PictureSet::paint(const PaintContext& ctx, QStringList& failures) const {
-  const auto found = painters_.find(ctx.spec.name);
+  const auto found = painters_.find(ctx.entry.name);
   if (found == painters_.end()) {
-    failures << QString("no painter for %1").arg(QString::fromStdString(ctx.spec.name));
+    failures << QString("no painter for %1").arg(QString::fromStdString(ctx.entry.name));
     return {};
   }
   QImage image = found->second(ctx);
-  if (image.width() != ctx.spec.fileWidth() || image.height() != ctx.spec.height) {
-    failures << QString("%1 painted at %2 x %3").arg(QString::fromStdString(ctx.spec.name))
+  if (image.width() != ctx.entry.fileWidth() || image.height() != ctx.entry.height) {
+    failures << QString("%1 painted at %2 x %3").arg(QString::fromStdString(ctx.entry.name))
                     .arg(image.width()).arg(image.height());
     return {};
   }
@@ -69,13 +69,13 @@ QStringList PictureSet::generateFolder(int language, const QString& resDir,
   QStringList failures;
   const FolderSet folder = language < 0 ? kSharedFolder : languageBit(language);
   const QString base = language < 0 ? resDir : resDir + "/" + languageName(language);
-  for (const PictureSpec& spec : pictureCatalog()) {
-    if (language < 0 ? spec.folders != kSharedFolder : (spec.folders & folder) == 0) continue;
-    const QString name = QString::fromStdString(spec.name);
+  for (const PictureEntry& entry : pictureCatalog()) {
+    if (language < 0 ? entry.folders != kSharedFolder : (entry.folders & folder) == 0) continue;
+    const QString name = QString::fromStdString(entry.name);
     fitter.setContext(languageName(language < 0 ? 0 : language) + "/" + name);
-    const QImage image = paint({spec, language, texts, fitter}, failures);
+    const QImage image = paint({entry, language, texts, fitter}, failures);
     const QString path = base + "/" + name;
-    if (!image.isNull() && !save(image, path, spec.kind == PictureKind::Background))
+    if (!image.isNull() && !save(image, path, entry.kind == PictureKind::Background))
       failures << QString("cannot write %1").arg(path);
   }
   const QString where = language < 0 ? QString("res") : languageName(language);

@@ -63,7 +63,7 @@ QImage comboGround(const PaintContext& ctx) {
 
 // The combo box's drop-down arrow: opaque, 24 bits, like the bitmap it replaces.
 QImage comboArrow(const PaintContext& ctx) {
-  QImage image(ctx.spec.width, ctx.spec.height, QImage::Format_RGB888);
+  QImage image(ctx.entry.width, ctx.entry.height, QImage::Format_RGB888);
   image.fill(style::kTeal);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);

@@ -127,7 +127,7 @@ QImage zoneKnob(const PaintContext& ctx) {
   QImage image = Art::canvas(ctx);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(1, 1, ctx.spec.width - 2, ctx.spec.height - 2);
+  const QRectF r(1, 1, ctx.entry.width - 2, ctx.entry.height - 2);
   QLinearGradient fill(r.topLeft(), r.bottomLeft());
   fill.setColorAt(0, style::kTealBright);
   fill.setColorAt(1, style::kTeal.darker(120));
@@ -143,7 +143,7 @@ QImage helpPicture(const PaintContext& ctx, int point) {
   char title[32], text[32];
   std::snprintf(title, sizeof title, "help.%d.title", point);
   std::snprintf(text, sizeof text, "help.%d.text", point);
-  const QRectF words(18, 16, ctx.spec.width - 36, ctx.spec.height - 30);
+  const QRectF words(18, 16, ctx.entry.width - 36, ctx.entry.height - 30);
   return Art::messageCard(ctx, style::kTeal, Art::Icon::Info, style::kTealBright, ctx.tr(title),
                           ctx.tr(text), words);
 }

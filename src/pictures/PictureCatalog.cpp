@@ -14,7 +14,7 @@ constexpr FolderSet kFrench = 1 << 1;
 constexpr FolderSet kGerman = 1 << 2;
 constexpr FolderSet kSpanish = 1 << 4;
 
-void add(std::vector<PictureSpec>& list, std::string name, int w, int h, K kind,
+void add(std::vector<PictureEntry>& list, std::string name, int w, int h, K kind,
          FolderSet folders = kEveryLanguage) {
   list.push_back({std::move(name), w, h, kind, folders});
 }
@@ -26,7 +26,7 @@ std::string numbered(const char* prefix, int n, const char* suffix, int digits =
   return buffer;
 }
 
-void addShared(std::vector<PictureSpec>& list) {
+void addShared(std::vector<PictureEntry>& list) {
   add(list, "Screen1.jpg", 1280, 720, K::Background, kSharedFolder);
   add(list, "next.png", 48, 48, K::Button, kSharedFolder);
   add(list, "Master.png", 385, 64, K::Button, kSharedFolder);
@@ -40,7 +40,7 @@ void addShared(std::vector<PictureSpec>& list) {
   add(list, std::string(kAppIconPicture), 256, 256, K::Picture, kSharedFolder);
 }
 
-void addScreenBackgrounds(std::vector<PictureSpec>& list) {
+void addScreenBackgrounds(std::vector<PictureEntry>& list) {
   for (const char* name : {"Screen-2.jpg", "Screen-3.jpg", "Screen-4.jpg", "Screen-5.jpg",
                            "Screen-6.jpg", "Screen-6a.jpg", "Screen-7.jpg", "Screen-8.jpg",
                            "Screen-9.jpg", "Screen-10.jpg", "Screen-11.jpg", "Screen-13.jpg",
@@ -52,7 +52,7 @@ void addScreenBackgrounds(std::vector<PictureSpec>& list) {
 
 // Buttons and tabs that several screens share. The frame sizes keep every
 // button inside the 1280 x 720 window and clear of its neighbours.
-void addCommonButtons(std::vector<PictureSpec>& list) {
+void addCommonButtons(std::vector<PictureEntry>& list) {
   add(list, "quit0.png", 123, 34, K::Button);  // centred at x 640 from 578
   add(list, "quit.png", 80, 36, K::Button);
   add(list, "home.png", 84, 48, K::Button);
@@ -61,7 +61,7 @@ void addCommonButtons(std::vector<PictureSpec>& list) {
   add(list, "General-uk.png", 48, 135, K::Button);
 }
 
-void addHomeScreen(std::vector<PictureSpec>& list) {
+void addHomeScreen(std::vector<PictureEntry>& list) {
   for (const char* name : {"Screen2/Profiles-Controller.png", "Screen2/Profiles-My.png",
                            "Screen2/Profiles-Download.png", "Screen2/Profiles-Kelto.png"})
     add(list, name, 320, 104, K::Button);
@@ -78,7 +78,7 @@ void addHomeScreen(std::vector<PictureSpec>& list) {
   add(list, "Screen2/Profiles-NotStored.png", 483, 159, K::Picture);
 }
 
-void addGeneralScreen(std::vector<PictureSpec>& list) {
+void addGeneralScreen(std::vector<PictureEntry>& list) {
   for (const char* flag : {"uk", "fr", "gr", "nd", "es", "it", "po"})
     add(list, std::string("Screen3/") + flag + "-flag.png", 46, 28, K::Button);
   // Layout buttons start at x 249, 328, 410 and 508: each takes the room up to the next.
@@ -97,7 +97,7 @@ void addGeneralScreen(std::vector<PictureSpec>& list) {
   add(list, "Screen3/Point.png", 16, 16, K::Picture);
 }
 
-void addStickScreen(std::vector<PictureSpec>& list) {
+void addStickScreen(std::vector<PictureEntry>& list) {
   add(list, "Screen4/lock.png", 28, 28, K::Button);
   add(list, "Screen4/reset1.png", 141, 34, K::Button);
   add(list, "Screen4/slider.png", 108, 18, K::Picture);
@@ -115,7 +115,7 @@ constexpr const char* kControlPictures[] = {
     "M3-Shortcut.png",   "M4-Shortcut.png",   "S1-Button.png",    "S2-Button.png",
 };
 
-void addButtonScreen(std::vector<PictureSpec>& list) {
+void addButtonScreen(std::vector<PictureEntry>& list) {
   add(list, "Screen5/reset.png", 141, 34, K::Button);
   add(list, "Screen5/save.png", 141, 34, K::Button);
   add(list, "Screen5/On.png", 120, 35, K::Button);
@@ -127,7 +127,7 @@ void addButtonScreen(std::vector<PictureSpec>& list) {
     add(list, std::string("Screen5/") + name, 1208, 437, K::Picture);
 }
 
-void addKeyPictures(std::vector<PictureSpec>& list) {
+void addKeyPictures(std::vector<PictureEntry>& list) {
   const FolderSet keys = keyPictureFolders();
   auto key = [&](const std::string& name, FolderSet folders) {
     add(list, "Screen5/" + name, 80, 40, K::Picture, folders);
@@ -146,7 +146,7 @@ void addKeyPictures(std::vector<PictureSpec>& list) {
   for (int n = 1; n <= 7; ++n) key(numbered("ES_", n, ".png"), kSpanish);
 }
 
-void addDialogs(std::vector<PictureSpec>& list) {
+void addDialogs(std::vector<PictureEntry>& list) {
   add(list, "Screen6/cancel.png", 42, 30, K::Button);
   add(list, "Screen6/save.png", 141, 34, K::Button);
   add(list, "Screen6/warning.png", 429, 48, K::Picture);
@@ -157,7 +157,7 @@ void addDialogs(std::vector<PictureSpec>& list) {
   add(list, "Screen7/quitno.png", 125, 36, K::Button);
 }
 
-void addOnlineScreens(std::vector<PictureSpec>& list) {
+void addOnlineScreens(std::vector<PictureEntry>& list) {
   for (const char* name : {"contacting", "nocontroller", "firmware-update", "updating", "recover",
                            "no-internet", "update-notneeded", "failed-update", "success-update",
                            "success-recover"})
@@ -169,8 +169,8 @@ void addOnlineScreens(std::vector<PictureSpec>& list) {
   add(list, "Screen8/Download-Successful.png", 368, 47, K::Picture);
 }
 
-std::vector<PictureSpec> buildCatalog() {
-  std::vector<PictureSpec> list;
+std::vector<PictureEntry> buildCatalog() {
+  std::vector<PictureEntry> list;
   addShared(list);
   addScreenBackgrounds(list);
   addCommonButtons(list);
@@ -192,7 +192,7 @@ FolderSet languageBit(int language) {
 
 FolderSet keyPictureFolders() { return kEnglish | kFrench | kGerman | kSpanish; }
 
-std::vector<std::string> PictureSpec::paths() const {
+std::vector<std::string> PictureEntry::paths() const {
   if (folders == kSharedFolder) return {"res/" + name};
   std::vector<std::string> result;
   for (int language = 0; language < kLanguageCount; ++language)
@@ -202,14 +202,14 @@ std::vector<std::string> PictureSpec::paths() const {
 
 std::span<const char* const> controlPictureNames() { return kControlPictures; }
 
-std::span<const PictureSpec> pictureCatalog() {
-  static const std::vector<PictureSpec> catalog = buildCatalog();
+std::span<const PictureEntry> pictureCatalog() {
+  static const std::vector<PictureEntry> catalog = buildCatalog();
   return catalog;
 }
 
-const PictureSpec* findPicture(std::string_view name) {
-  for (const PictureSpec& spec : pictureCatalog())
-    if (spec.name == name) return &spec;
+const PictureEntry* findPicture(std::string_view name) {
+  for (const PictureEntry& entry : pictureCatalog())
+    if (entry.name == name) return &entry;
   return nullptr;
 }
 

@@ -29,7 +29,7 @@ FolderSet languageBit(int language);
 // German, Spanish).
 FolderSet keyPictureFolders();
 
-struct PictureSpec {
+struct PictureEntry {
   std::string name;  // relative to res/ or to a language folder, e.g. "Screen2/new.png"
   int width = 0;     // size of one use; a button's frame (the file is twice as wide)
   int height = 0;
@@ -41,10 +41,10 @@ struct PictureSpec {
   std::vector<std::string> paths() const;
 };
 
-std::span<const PictureSpec> pictureCatalog();
+std::span<const PictureEntry> pictureCatalog();
 
 // The entry of a name, or nullptr; names are unique across the catalog.
-const PictureSpec* findPicture(std::string_view name);
+const PictureEntry* findPicture(std::string_view name);
 
 // The 24 control pictures of the button screen ("A-Button.png" ...), in the
 // order of its cells; they live in each language folder's Screen5/.

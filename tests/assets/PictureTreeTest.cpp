@@ -22,12 +22,12 @@ QString pathOf(const std::string& relative) {
 
 TEST(PictureTree, EveryPictureExistsWithItsSizeAndFormat) {
   int checked = 0;
-  for (const PictureSpec& spec : pictureCatalog()) {
-    for (const std::string& path : spec.paths()) {
+  for (const PictureEntry& entry : pictureCatalog()) {
+    for (const std::string& path : entry.paths()) {
       QImageReader reader(pathOf(path));
       ASSERT_TRUE(reader.canRead()) << path;
-      EXPECT_EQ(reader.size(), QSize(spec.fileWidth(), spec.height)) << path;
-      EXPECT_EQ(reader.format(), spec.kind == PictureKind::Background ? "jpeg" : "png") << path;
+      EXPECT_EQ(reader.size(), QSize(entry.fileWidth(), entry.height)) << path;
+      EXPECT_EQ(reader.format(), entry.kind == PictureKind::Background ? "jpeg" : "png") << path;
       ++checked;
     }
   }
@@ -48,9 +48,9 @@ double frameDifference(const QImage& strip) {
 }
 
 TEST(PictureTree, EveryButtonHasAClearlyHighlightedFrame) {
-  for (const PictureSpec& spec : pictureCatalog()) {
-    if (spec.kind != PictureKind::Button) continue;
-    for (const std::string& path : spec.paths()) {
+  for (const PictureEntry& entry : pictureCatalog()) {
+    if (entry.kind != PictureKind::Button) continue;
+    for (const std::string& path : entry.paths()) {
       const QImage strip(pathOf(path));
       ASSERT_FALSE(strip.isNull()) << path;
       EXPECT_TRUE(strip.hasAlphaChannel()) << path;
@@ -60,10 +60,10 @@ TEST(PictureTree, EveryButtonHasAClearlyHighlightedFrame) {
 }
 
 TEST(PictureTree, OverlaysAndControlPicturesLetTheScreenShowThrough) {
-  for (const PictureSpec& spec : pictureCatalog()) {
-    const bool laidOver = spec.kind == PictureKind::Overlay || spec.width == 1208;
+  for (const PictureEntry& entry : pictureCatalog()) {
+    const bool laidOver = entry.kind == PictureKind::Overlay || entry.width == 1208;
     if (!laidOver) continue;
-    for (const std::string& path : spec.paths()) {
+    for (const std::string& path : entry.paths()) {
       const QImage image = QImage(pathOf(path)).convertToFormat(QImage::Format_ARGB32);
       ASSERT_FALSE(image.isNull()) << path;
       int seeThrough = 0, solid = 0;

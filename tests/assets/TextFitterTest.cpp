@@ -91,7 +91,7 @@ TEST_F(TextFitterTest, LanguageFilesUseTheEnglishKeys) {
 
 TEST_F(TextFitterTest, EveryCatalogPictureHasAPainter) {
   const PictureSet set = PictureSet::standard();
-  for (const PictureSpec& spec : pictureCatalog()) EXPECT_TRUE(set.has(spec.name)) << spec.name;
+  for (const PictureEntry& entry : pictureCatalog()) EXPECT_TRUE(set.has(entry.name)) << entry.name;
 }
 
 }  // namespace

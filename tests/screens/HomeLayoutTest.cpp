@@ -53,9 +53,9 @@ TEST_F(HomeScreenTest, ButtonsSitAtTheirPlacesSizedByTheirPictures) {
     SCOPED_TRACE(c.id);
     auto* button = control<QAbstractButton>(c.id);
     ASSERT_NE(button, nullptr);
-    const PictureSpec* spec = findPicture(c.picture);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(button->geometry(), QRect(c.x, c.y, spec->width, spec->height));
+    const PictureEntry* entry = findPicture(c.picture);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(c.x, c.y, entry->width, entry->height));
     EXPECT_EQ(button->isVisible(), c.visible);
   }
   EXPECT_TRUE(missingPictures.isEmpty()) << missingPictures.join('\n').toStdString();

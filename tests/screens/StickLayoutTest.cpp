@@ -46,9 +46,9 @@ TEST_F(StickScreenTest, ButtonsSitAtTheirPlacesSizedByTheirPictures) {
     SCOPED_TRACE(c.id);
     auto* button = stickControl<QAbstractButton>(c.id);
     ASSERT_NE(button, nullptr);
-    const PictureSpec* spec = findPicture(c.picture);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(button->geometry(), QRect(c.place, QSize(spec->width, spec->height)));
+    const PictureEntry* entry = findPicture(c.picture);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(c.place, QSize(entry->width, entry->height)));
     EXPECT_TRUE(button->isVisible());
   }
   EXPECT_TRUE(missingPictures.isEmpty()) << missingPictures.join('\n').toStdString();
