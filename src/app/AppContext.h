@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "online/ServerSettings.h"
+
 namespace ostrel {
 
 struct AppState;
@@ -22,6 +24,7 @@ struct AppContext {
   PictureCache& pictures;
   ProcessShell& shell;
   QString resourceRoot;  // the folder that holds res/
+  ServerSettings server;  // the maker's FTP server
 };
 
 }  // namespace ostrel

@@ -20,7 +20,7 @@ COstrel_ControllerApp::COstrel_ControllerApp(Environment environment)
                                              env_.sleeper)),
       pictures_(env_.resourceRoot, app_),
       context_(std::make_unique<AppContext>(
-          AppContext{app_, library_, *link_, graceTimer_, pictures_, env_.shell, env_.resourceRoot})) {}
+          AppContext{app_, library_, *link_, graceTimer_, pictures_, env_.shell, env_.resourceRoot, env_.server})) {}
 
 COstrel_ControllerApp::~COstrel_ControllerApp() {
   // The windows go before the link, whose events they observe.

@@ -12,6 +12,7 @@
 #include "app/QtGraceTimer.h"
 #include "controls/PictureCache.h"
 #include "library/manageFile.h"
+#include "online/ServerSettings.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
@@ -42,6 +43,8 @@ class COstrel_ControllerApp {
     // Starts the process's socket service for the online services; empty for
     // the system's own (net::SocketStartup). False when it cannot be started.
     std::function<bool()> startSockets{};
+    // The maker's FTP server; the demo and the tests give a loopback one.
+    ServerSettings server = ServerSettings::builtIn();
   };
 
   explicit COstrel_ControllerApp(Environment environment);

@@ -28,7 +28,8 @@ Profile::Profile(AppContext& context, QWidget* parent)
   installEventFilter(new ScreenKeyFilter({Qt::Key_F1}, this));
 
   const ScreenContext screens{context_.app,      context_.library, context_.link,
-                              context_.pictures, *this,            context_.resourceRoot};
+                              context_.pictures, *this,            context_.resourceRoot,
+                              context_.server};
   addScreen(kHomeScreen, new profile1_Dialog(screens, this));
   addScreen(kStickScreen, new StickScreen(screens, this));
   addScreen(kButtonScreen, new Profile5_Dialog(screens, this));

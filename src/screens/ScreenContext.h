@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "online/ServerSettings.h"
+
 namespace ostrel {
 
 struct AppState;
@@ -23,6 +25,9 @@ struct ScreenContext {
   // The folder that holds res/ (design: beside the executable, or the
   // installed share folder).
   QString resourceRoot;
+  // The maker's FTP server for the profile downloads and the firmware update
+  // (the demo and the tests give their own loopback server).
+  ServerSettings server = ServerSettings::builtIn();
 };
 
 }  // namespace ostrel
