@@ -20,15 +20,6 @@ std::vector<uint8_t> pattern(size_t size, uint8_t seed) {
   return bytes;
 }
 
-DfuseFile padFile(std::vector<DfuseElement> elements, uint8_t alternate) {
-  DfuseFile file;
-  file.vendor = 0x0483;
-  file.product = 0xDF11;
-  file.version = 0x2200;
-  file.images.push_back({alternate, "Internal Flash", std::move(elements)});
-  return file;
-}
-
 bool eventually(const std::function<bool()>& done) {
   // A deadline rather than a count of naps: a nap can be shorter than asked
   // (Windows makes a sub-millisecond sleep no sleep at all).

@@ -5,6 +5,7 @@
 
 #include "dfu/DfuEngineView.h"
 #include "dfu/DfuseFile.h"
+#include "dfu/sim/SimulatedFirmwareImage.h"
 #include "TempDir.h"
 
 #include <deque>
@@ -30,7 +31,9 @@ std::vector<uint8_t> pattern(size_t size, uint8_t seed);
 
 // A file for the pad (0483:DF11) with one image for alternate 0 holding the
 // given elements.
-DfuseFile padFile(std::vector<DfuseElement> elements, uint8_t alternate = 0);
+inline DfuseFile padFile(std::vector<DfuseElement> elements, uint8_t alternate = 0) {
+  return simulatedPadFile(std::move(elements), alternate);
+}
 
 // Polls until done() holds; false if it never does within a generous bound.
 bool eventually(const std::function<bool()>& done);

@@ -26,8 +26,12 @@ SimulatedUsbBus::~SimulatedUsbBus() {
   for (auto& [path, device] : devices_) device->setDetachHandler(nullptr);
 }
 
-void SimulatedUsbBus::plug(const std::string& path, std::shared_ptr<SimulatedDfuseDevice> device) {
-  device->setDetachHandler([this, path] { unplug(path); });
+void SimulatedUsbBus::plug(const std::string& path, std::shared_ptr<SimulatedDfuseDevice> device,
+                           std::function<void()> afterLeaving) {
+  device->setDetachHandler([this, path, afterLeaving = std::move(afterLeaving)] {
+    unplug(path);
+    if (afterLeaving) afterLeaving();
+  });
   {
     std::lock_guard lock(mutex_);
     devices_[path] = std::move(device);

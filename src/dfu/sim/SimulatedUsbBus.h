@@ -7,6 +7,7 @@
 #include "dfu/UsbTransport.h"
 #include "dfu/sim/SimulatedDfuseDevice.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -17,7 +18,10 @@ class SimulatedUsbBus : public UsbTransport {
  public:
   ~SimulatedUsbBus() override;
 
-  void plug(const std::string& path, std::shared_ptr<SimulatedDfuseDevice> device);
+  // afterLeaving runs once the device has left the bus by itself (not when
+  // it is unplugged), on the thread that talked to it last.
+  void plug(const std::string& path, std::shared_ptr<SimulatedDfuseDevice> device,
+            std::function<void()> afterLeaving = nullptr);
   void unplug(const std::string& path);
   std::shared_ptr<SimulatedDfuseDevice> device(const std::string& path) const;
 
