@@ -55,6 +55,9 @@ class FtpConnection {
   bool readReply();
   bool readLine();
   bool openControl(const std::string& host, uint16_t port);
+  // Replies come from reader instead of a control connection (fuzzing the
+  // reply reader without a socket).
+  void readRepliesFrom(std::unique_ptr<net::LineReader> reader) { reader_ = std::move(reader); }
   void closeControl();
 
   const std::string& lastReply() const { return lastReply_; }

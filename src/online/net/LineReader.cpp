@@ -5,7 +5,7 @@
 namespace ostrel::net {
 
 std::ptrdiff_t LineReader::refill() {
-  const std::ptrdiff_t got = socket_.receive(buffer_.data(), buffer_.size());
+  const std::ptrdiff_t got = receive_(buffer_.data(), buffer_.size());
   begin_ = 0;
   end_ = got > 0 ? static_cast<std::size_t>(got) : 0;
   return got;

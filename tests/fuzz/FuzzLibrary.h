@@ -1,0 +1,38 @@
+#pragma once
+// A profile library in a temporary folder of its own ("ostrel-fuzz-..."), for
+// fuzz targets whose parsers read files. The folder goes when the process
+// ends normally; a crash leaves it for a look.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "library/manageFile.h"
+
+namespace ostrel::fuzz {
+
+class FuzzLibrary {
+ public:
+  FuzzLibrary();
+  ~FuzzLibrary();
+  FuzzLibrary(const FuzzLibrary&) = delete;
+  FuzzLibrary& operator=(const FuzzLibrary&) = delete;
+
+  manageFile& library() { return library_; }
+  // relative (e.g. "Myprofile/Name.klt") below the data root.
+  std::filesystem::path at(const std::string& relative) const;
+  void write(const std::string& relative, std::string_view bytes) const;
+  // The file's bytes; empty when it is missing.
+  std::string read(const std::string& relative) const;
+  // Empties the data folders, so every input starts from the same library.
+  void clear();
+
+ private:
+  std::filesystem::path dir_;
+  manageFile library_;
+};
+
+// The process-wide library of one fuzz target.
+FuzzLibrary& fuzzLibrary();
+
+}  // namespace ostrel::fuzz
