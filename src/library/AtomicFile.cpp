@@ -6,6 +6,7 @@
 #include <iterator>
 #include <random>
 #include <system_error>
+#include <vector>
 
 namespace ostrel {
 
@@ -13,12 +14,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::string_view kTemporaryPrefix = ".~ostrel-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryDigits = 16;
+
 // A name of its own per call, so two writers in one folder never share one.
 fs::path temporaryBeside(const fs::path& target) {
   static std::atomic<unsigned long long> counter{std::random_device{}()};
-  char name[48];
-  std::snprintf(name, sizeof name, ".~ostrel-%016llx.tmp", counter.fetch_add(1));
+  char digits[kTemporaryDigits + 1];
+  std::snprintf(digits, sizeof digits, "%016llx", counter.fetch_add(1));
+  std::string name(kTemporaryPrefix);
+  name.append(digits).append(kTemporarySuffix);
   return target.parent_path() / name;
+}
+
+bool isTemporaryName(const std::string& name) {
+  return name.size() == kTemporaryPrefix.size() + kTemporaryDigits + kTemporarySuffix.size() &&
+         name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
 }
 
 bool writeWhole(const fs::path& path, std::string_view bytes) {
@@ -58,6 +70,18 @@ std::optional<std::string> AtomicFile::read(const fs::path& path) {
   std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad()) return std::nullopt;
   return bytes;
+}
+
+void AtomicFile::removeLeftovers(const fs::path& folder) {
+  std::error_code ec;
+  std::vector<fs::path> leftovers;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (it->is_regular_file(typeError) && isTemporaryName(it->path().filename().string())) {
+      leftovers.push_back(it->path());
+    }
+  }
+  for (const fs::path& leftover : leftovers) fs::remove(leftover, ec);
 }
 
 bool AtomicFile::canWrite(const fs::path& folder) {

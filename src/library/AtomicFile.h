@@ -28,6 +28,10 @@ class AtomicFile {
   // The whole file as raw bytes; nullopt when it is missing or unreadable.
   static std::optional<std::string> read(const std::filesystem::path& path);
 
+  // Removes from folder the temporary files of writes that a crash cut short.
+  // Only for start-up, before anything in this process writes there.
+  static void removeLeftovers(const std::filesystem::path& folder);
+
   // True when a file can be created in folder (a probe file is made and removed).
   static bool canWrite(const std::filesystem::path& folder);
 

@@ -30,16 +30,29 @@ void IndexBatch::append(const std::string& indexPath, const std::string& name) {
   found->second.lines.push_back(name);
 }
 
+void IndexBatch::replace(const std::string& indexPath) {
+  Pending fresh;
+  fresh.replacing = true;
+  pending_[indexPath] = fresh;
+}
+
 bool IndexBatch::write() {
   bool allWritten = true;
   for (const auto& [indexPath, pending] : pending_) {
-    const bool written = pending.readable &&
-                         AtomicFile::write(AtomicFile::pathOf(basePath_ + indexPath),
-                                           indexText(pending.lines), beforeReplace_);
-    allWritten = allWritten && written;
+    allWritten = store(indexPath, pending) && allWritten;
   }
   pending_.clear();
   return allWritten;
+}
+
+bool IndexBatch::store(const std::string& indexPath, const Pending& pending) const {
+  const auto path = AtomicFile::pathOf(basePath_ + indexPath);
+  if (pending.replacing && pending.lines.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    return !ec;
+  }
+  return pending.readable && AtomicFile::write(path, indexText(pending.lines), beforeReplace_);
 }
 
 }  // namespace ostrel

@@ -21,6 +21,11 @@ class IndexBatch {
   // The name must be non-empty and hold no line end.
   void append(const std::string& indexPath, const std::string& name);
 
+  // Starts the index at indexPath afresh: write() replaces it with the names
+  // appended from now on, or removes it when none were. The old index stays
+  // whole until then, so a crash never leaves the folder without one.
+  void replace(const std::string& indexPath);
+
   // Writes every index that got a name. False when one of them could not be
   // read (it is then left alone) or written.
   bool write();
@@ -29,7 +34,9 @@ class IndexBatch {
   struct Pending {
     std::vector<std::string> lines;
     bool readable = true;
+    bool replacing = false;
   };
+  bool store(const std::string& indexPath, const Pending& pending) const;
   Pending load(const std::string& indexPath) const;
 
   std::string basePath_;

@@ -94,7 +94,8 @@ class manageFile {
   // --- Folders, indexes, slot list, version ---
   // True when an entry (file or folder) exists at path.
   bool fileExists(const std::string& path) const;
-  // Creates the four folders and, if missing, "Version/version.klt" ("1.00").
+  // Creates the four folders and, if missing, "Version/version.klt" ("1.00"),
+  // and removes what writes cut short by a crash left there. Start-up only.
   // True when all four folders exist and can be written; otherwise problem()
   // holds a message for the person using the program.
   bool ensureFolders();

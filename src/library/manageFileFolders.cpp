@@ -38,6 +38,7 @@ bool manageFile::ensureFolders() {
     std::error_code ec;
     fs::create_directory(path, ec);
     usable = fs::is_directory(path, ec) && AtomicFile::canWrite(path);
+    if (usable) AtomicFile::removeLeftovers(path);
   }
   if (usable && !exists(kVersionFile)) usable = storeBytes(kVersionFile, kFirstVersion);
   problem_ = usable ? std::string()

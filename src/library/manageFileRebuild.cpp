@@ -56,12 +56,11 @@ bool manageFile::rebuildIndex(bool makerFolder) {
   if (!ready()) return false;
   const std::string folder = makerFolder ? kMakerFolder : kMyFolder;
   const std::string other = makerFolder ? kMyFolder : kMakerFolder;
-  std::error_code ec;
-  fs::remove(AtomicFile::pathOf(at(folder + kIndexFile)), ec);
   const auto files = listFiles(AtomicFile::pathOf(at(folder)));
   if (!files) return false;
-  bool done = !ec;
+  bool done = true;
   IndexBatch batch(basePath, beforeReplace);
+  batch.replace(folder + kIndexFile);
   for (const auto& file : *files) {
     if (file == kIndexFile || (!makerFolder && file == kSlotListFile)) continue;
     if (file.find(kProfileExtension) == std::string::npos) continue;

@@ -64,6 +64,12 @@ void MockedBus::removal(const std::string& syspath) {
   umockdev_testbed_uevent(testbed_, syspath.c_str(), "remove");
 }
 
+void MockedBus::forgetNode(const std::string& syspath, const std::string& node) {
+  GError* error = nullptr;
+  if (!umockdev_testbed_detach_ioctl(testbed_, node.c_str(), &error)) g_clear_error(&error);
+  umockdev_testbed_remove_device(testbed_, syspath.c_str());
+}
+
 void MockedBus::onWrite(const std::string& node, WriteHandler handler) {
   UMockdevIoctlBase* base = umockdev_ioctl_base_new();
   {

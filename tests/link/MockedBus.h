@@ -30,6 +30,10 @@ class MockedBus {
   // A USB device without any hidraw node. Returns its syspath.
   std::string addUsbDevice(const std::string& port, uint16_t vendor, uint16_t product);
   void removal(const std::string& syspath);
+  // After its removal: the node is no longer listed or served. umockdev
+  // keeps the node's pty master open until the bus ends, so a later plug-in
+  // needs a new node number.
+  void forgetNode(const std::string& syspath, const std::string& node);
 
   // Captures what the host writes to a node.
   void onWrite(const std::string& node, WriteHandler handler);
