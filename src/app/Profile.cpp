@@ -4,12 +4,14 @@
 #include "app/profile_Dialog_Check_Control_Status.h"
 #include "app/profile_Dialog_Qiut.h"
 #include "profile/AppState.h"
+#include "screens/Profile2_Dialog.h"
 #include "screens/Profile3_Dialog.h"
 #include "screens/Profile5_Dialog.h"
 #include "screens/ScreenContext.h"
 #include "screens/ScreenKeyFilter.h"
 #include "screens/StickScreen.h"
 #include "screens/profile1_Dialog.h"
+#include "screens/profile_Save_Dialog.h"
 
 namespace ostrel {
 namespace {
@@ -34,6 +36,8 @@ Profile::Profile(AppContext& context, QWidget* parent)
   addScreen(kStickScreen, new StickScreen(screens, this));
   addScreen(kButtonScreen, new Profile5_Dialog(screens, this));
   addScreen(kGeneralScreen, new Profile3_Dialog(screens, this));
+  addScreen(kSavePromptScreen, new profile_Save_Dialog(screens, this));
+  addScreen(kSaveNameScreen, new Profile2_Dialog(screens, this));
   addScreen(kQuitPromptScreen, new profile_Dialog_Qiut(context_, *this));
   notConnected_ = new profile_Dialog_Check_Control_Status(context_, this);
   notConnected_->setGeometry(kFullWindow);

@@ -92,8 +92,7 @@ TEST_F(EditorWiring, AnEditOnTheStickScreenAsksForTheSavePromptAndKeepsTheEdit) 
   click(page(kStickScreen), StickScreen::kHome);
   EXPECT_EQ(state().saveReason, 1);
   EXPECT_FLOAT_EQ(edited(1)[ProfileIndex::smallZone], 0.34f);
-  // The container holds no save prompt yet: the home screen stands in.
-  EXPECT_EQ(shownScreen(), kHomeScreen);
+  EXPECT_EQ(shownScreen(), kSavePromptScreen);
 }
 
 TEST_F(EditorWiring, KeyGeneralTabAndASlotTabComeBackToTheButtonScreenForThatSlot) {
@@ -155,12 +154,12 @@ TEST_F(EditorWiring, TheUpperResetPutsBothEditorsPartsBackToTheDefaults) {
   EXPECT_EQ(shownScreen(), kHomeScreen);
 }
 
-TEST_F(EditorWiring, AChangeOnTheHomeScreenAsksForTheSavePromptWithoutLeaving) {
+TEST_F(EditorWiring, AChangeOnTheHomeScreenAsksForTheSavePrompt) {
   state().slotOff[0] = state().savedSlotOff[0] ? 0 : 1;
   click(page(kHomeScreen), Home::kKey);
   EXPECT_EQ(state().saveReason, 5);
-  EXPECT_EQ(shownScreen(), kHomeScreen);
-  EXPECT_EQ(state().ScreenId, kHomeScreen);
+  EXPECT_EQ(shownScreen(), kSavePromptScreen);
+  EXPECT_EQ(state().ScreenId, kSavePromptScreen);
 }
 
 TEST_F(EditorWiring, ALanguageChosenOnTheGeneralScreenReachesEveryScreen) {
