@@ -3,28 +3,43 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <utility>
+
 #include "app/InstanceClaim.h"
 #include "app/ResourceRoot.h"
+#include "library/DataRoot.h"
 
 namespace ostrel {
+namespace {
 
-AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper)
-    : lock_(createInstanceLock(kInstanceLockName)),
-      app_(environment(hid, sleeper, shell_, *lock_)) {}
+std::string programFolder() { return QCoreApplication::applicationDirPath().toStdString() + "/"; }
 
-COstrel_ControllerApp::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper,
-                                                           ProcessShell& shell, InstanceLock& lock) {
+std::string userDataFolder() {
   // The name places the user's data folder (~/.local/share/ostrel-controller).
   QCoreApplication::setApplicationName(QStringLiteral("ostrel-controller"));
-  const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
-  const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  return {hid,
-          sleeper,
-          shell,
-          [&lock] { return claimInstance(lock); },
-          programFolder,
-          dataFolder.toStdString(),
-          QString::fromStdString(resourceRoot(programFolder))};
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+}  // namespace
+
+AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server)
+    : lock_(createInstanceLock(kInstanceLockName)),
+      app_(environment(hid, sleeper, shell_, *lock_, std::move(server))) {}
+
+std::string AppProgram::dataRoot() { return chooseDataRoot(programFolder(), userDataFolder()); }
+
+COstrel_ControllerApp::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
+                                                           InstanceLock& lock, ServerSettings server) {
+  const std::string program = programFolder();
+  COstrel_ControllerApp::Environment environment{hid,
+                                                 sleeper,
+                                                 shell,
+                                                 [&lock] { return claimInstance(lock); },
+                                                 program,
+                                                 userDataFolder(),
+                                                 QString::fromStdString(resourceRoot(program))};
+  environment.server = std::move(server);
+  return environment;
 }
 
 }  // namespace ostrel

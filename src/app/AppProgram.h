@@ -14,14 +14,17 @@ namespace ostrel {
 
 class AppProgram {
  public:
-  AppProgram(HidBackend& hid, Sleeper& sleeper);
+  AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server = ServerSettings::builtIn());
+
+  // The folder that holds the program's data folders (Version/, ...).
+  static std::string dataRoot();
 
   int run() { return app_.run(); }
   COstrel_ControllerApp& app() { return app_; }
 
  private:
-  static COstrel_ControllerApp::Environment environment(HidBackend& hid, Sleeper& sleeper,
-                                                        ProcessShell& shell, InstanceLock& lock);
+  static COstrel_ControllerApp::Environment environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
+                                                        InstanceLock& lock, ServerSettings server);
 
   QtProcessShell shell_;
   std::unique_ptr<InstanceLock> lock_;

@@ -1,10 +1,15 @@
 // ostrel-demo: the program wired to the simulated pad (plugged in at start),
-// beside a simulator window that plays the pad's owner.
+// beside a simulator window that plays the pad's owner, and to a loopback FTP
+// server that plays the maker's (profiles to download, a newer firmware).
 //   ostrel-demo --quit-after-first-paint   ends once the main window has been
 //                                          painted (the start-up benchmark)
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
+#include "DemoServer.h"
+#include "DemoServerContent.h"
 #include "PadSimulatorWindow.h"
 #include "app/AppProgram.h"
 #include "link/SystemSleeper.h"
@@ -26,6 +31,15 @@ class FirstPaintQuit : public QObject {
   bool seen_ = false;
 };
 
+// The demo's own server when it comes up, else the built-in one (which the
+// online screens then fail to reach, as they would without a network).
+ostrel::ServerSettings startServer(ostrel::DemoServer& server) {
+  if (server.start()) return server.settings();
+  std::fprintf(stderr, "ostrel-demo: no local FTP server, the online screens will find no server: %s\n",
+               qPrintable(server.problem()));
+  return ostrel::ServerSettings::builtIn();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,7 +51,10 @@ int main(int argc, char** argv) {
   ostrel::SimulatedUsbBus bus;
   ostrel::SystemSleeper sleeper;
   pad.plug();
-  ostrel::AppProgram program(pad, sleeper);
+  ostrel::DemoServer server;
+  const std::string factory = ostrel::writeFactoryFirmware(ostrel::AppProgram::dataRoot());
+  if (!factory.empty()) std::fprintf(stderr, "ostrel-demo: no factory firmware for a recovery: %s\n", factory.c_str());
+  ostrel::AppProgram program(pad, sleeper, startServer(server));
   ostrel::PadSimulatorWindow simulator(pad, bus);
   simulator.move(1290, 150);
   simulator.show();

@@ -30,9 +30,15 @@ void chooseLanguage(AppState& state, int language) {
 
 ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFolder)) {
   const std::string program = QCoreApplication::applicationDirPath().toStdString() + "/";
-  app_ = std::make_unique<COstrel_ControllerApp>(COstrel_ControllerApp::Environment{
+  COstrel_ControllerApp::Environment environment{
       pad_, sleeper_, *this, [] { return true; }, dataFolder_.path().toStdString() + "/", std::string(),
-      QString::fromStdString(resourceRoot(program))});
+      QString::fromStdString(resourceRoot(program))};
+  if (server_.start()) {
+    environment.server = server_.settings();
+  } else {
+    problems_ << QStringLiteral("No loopback FTP server: ") + server_.problem();
+  }
+  app_ = std::make_unique<COstrel_ControllerApp>(std::move(environment));
   app_->pictures().setWarningSink([this](const QString& line) { problems_ << line; });
   // The pad answers nothing: the screens stay as the run sets them.
   pad_.setRequestFilter([](const Report&) { return false; });

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "DemoServer.h"
 #include "app/COstrel_ControllerApp.h"
 #include "app/ProcessShell.h"
 #include "link/SystemSleeper.h"
@@ -42,6 +43,7 @@ class ScreenshotRun : public ProcessShell {
 
   QString output_;
   QTemporaryDir dataFolder_;
+  DemoServer server_;
   SimulatedPad pad_;
   SystemSleeper sleeper_;
   std::unique_ptr<COstrel_ControllerApp> app_;

@@ -1,0 +1,98 @@
+#include "DemoFtpServer.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace ostrel {
+namespace {
+
+// Binds port 0 so the system picks a free port, and reports it as the first
+// line on standard output. Standard input is never written: its end means the
+// program that started the server is gone, whatever way it ended.
+constexpr const char* kServerScript = R"(
+import logging, os, sys, threading
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+folder, user, password = sys.argv[1:4]
+logging.basicConfig(level=logging.WARNING)
+authorizer = DummyAuthorizer()
+authorizer.add_user(user, password, folder, perm="elr")
+class Handler(FTPHandler):
+    pass
+Handler.authorizer = authorizer
+server = FTPServer(("127.0.0.1", 0), Handler)
+print(server.address[1], flush=True)
+def watch_parent():
+    sys.stdin.buffer.read()
+    os._exit(0)
+threading.Thread(target=watch_parent, daemon=True).start()
+server.serve_forever(handle_exit=False)
+)";
+
+constexpr int kStartMs = 10000;
+constexpr int kStopMs = 3000;
+
+// Debian's interpreter holds the system's modules; elsewhere the one on PATH.
+QString pythonProgram() {
+  const QString debian = QStringLiteral("/usr/bin/python3");
+  return QFileInfo::exists(debian) ? debian : QStringLiteral("python3");
+}
+
+// 19 characters of capital letters, digits and underscores, new for each run.
+QString makePassword() {
+  static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_";
+  QString password;
+  for (int i = 0; i < 19; ++i)
+    password += QLatin1Char(kAlphabet[QRandomGenerator::system()->bounded(int(sizeof kAlphabet - 1))]);
+  return password;
+}
+
+}  // namespace
+
+DemoFtpServer::~DemoFtpServer() { stop(); }
+
+bool DemoFtpServer::start(const QString& folder) {
+  stop();
+  password_ = makePassword();
+  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process_.start(pythonProgram(), {QStringLiteral("-c"), QString::fromUtf8(kServerScript), folder,
+                                   QString::fromUtf8(kUser), password_});
+  if (!process_.waitForStarted(kStartMs))
+    return fail(QStringLiteral("cannot start %1: %2").arg(pythonProgram(), process_.errorString()));
+  while (!process_.canReadLine() && process_.waitForReadyRead(kStartMs)) {
+  }
+  bool ok = false;
+  const uint port = process_.readLine().trimmed().toUInt(&ok);
+  if (!ok || port == 0 || port > 65535)
+    return fail(QStringLiteral("the FTP server did not start (is python3-pyftpdlib installed?)"));
+  port_ = static_cast<uint16_t>(port);
+  return true;
+}
+
+bool DemoFtpServer::fail(const QString& why) {
+  problem_ = why;
+  stop();
+  return false;
+}
+
+void DemoFtpServer::stop() {
+  port_ = 0;
+  if (process_.state() == QProcess::NotRunning) return;
+  process_.closeWriteChannel();
+  if (!process_.waitForFinished(kStopMs)) {
+    process_.kill();
+    process_.waitForFinished(kStopMs);
+  }
+}
+
+ServerSettings DemoFtpServer::settings() const {
+  ServerSettings settings;
+  settings.address = "127.0.0.1";
+  settings.port = port_;
+  settings.user = kUser;
+  settings.password = password_.toStdString();
+  return settings;
+}
+
+}  // namespace ostrel

@@ -1,0 +1,42 @@
+#pragma once
+// A real FTP server (pyftpdlib) on a free loopback port, serving one folder
+// read-only to the maker's account with a password made for this run. The
+// server ends with the object, and also when this program ends in any other
+// way: it watches its standard input and leaves when that pipe closes.
+
+#include <QProcess>
+#include <QString>
+
+#include <cstdint>
+
+#include "online/ServerSettings.h"
+
+namespace ostrel {
+
+class DemoFtpServer {
+ public:
+  static constexpr const char* kUser = "soft_px_720_lt";
+
+  DemoFtpServer() = default;
+  ~DemoFtpServer();
+  DemoFtpServer(const DemoFtpServer&) = delete;
+  DemoFtpServer& operator=(const DemoFtpServer&) = delete;
+
+  // Serves folder. False when the server did not come up; problem() says why.
+  bool start(const QString& folder);
+  void stop();
+  bool running() const { return process_.state() == QProcess::Running && port_ != 0; }
+  const QString& problem() const { return problem_; }
+  // Settings that reach the running server.
+  ServerSettings settings() const;
+
+ private:
+  bool fail(const QString& why);
+
+  QProcess process_;
+  QString password_;
+  uint16_t port_ = 0;
+  QString problem_;
+};
+
+}  // namespace ostrel
