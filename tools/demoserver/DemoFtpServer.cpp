@@ -19,7 +19,7 @@ logging.basicConfig(level=logging.WARNING)
 authorizer = DummyAuthorizer()
 authorizer.add_user(user, password, folder, perm="elr")
 class Handler(FTPHandler):
-    pass
+    auth_failed_timeout = 0.2
 Handler.authorizer = authorizer
 server = FTPServer(("127.0.0.1", 0), Handler)
 print(server.address[1], flush=True)
@@ -56,10 +56,11 @@ bool DemoFtpServer::start(const QString& folder) {
   stop();
   password_ = makePassword();
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process_.start(pythonProgram(), {QStringLiteral("-c"), QString::fromUtf8(kServerScript), folder,
+  const QString program = interpreter_.isEmpty() ? pythonProgram() : interpreter_;
+  process_.start(program, {QStringLiteral("-c"), QString::fromUtf8(kServerScript), folder,
                                    QString::fromUtf8(kUser), password_});
   if (!process_.waitForStarted(kStartMs))
-    return fail(QStringLiteral("cannot start %1: %2").arg(pythonProgram(), process_.errorString()));
+    return fail(QStringLiteral("cannot start %1: %2").arg(program, process_.errorString()));
   while (!process_.canReadLine() && process_.waitForReadyRead(kStartMs)) {
   }
   bool ok = false;

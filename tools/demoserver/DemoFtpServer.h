@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 #include "online/ServerSettings.h"
 
@@ -24,6 +25,8 @@ class DemoFtpServer {
 
   // Serves folder. False when the server did not come up; problem() says why.
   bool start(const QString& folder);
+  // The Python interpreter to run (by default Debian's, else python3 on PATH).
+  void setInterpreter(QString program) { interpreter_ = std::move(program); }
   void stop();
   bool running() const { return process_.state() == QProcess::Running && port_ != 0; }
   const QString& problem() const { return problem_; }
@@ -34,6 +37,7 @@ class DemoFtpServer {
   bool fail(const QString& why);
 
   QProcess process_;
+  QString interpreter_;
   QString password_;
   uint16_t port_ = 0;
   QString problem_;
