@@ -14,7 +14,9 @@ void CommandReader::handleReport(const uint8_t* data, std::size_t length) {
   Report report{};
   std::copy_n(data, std::min(length, report.size()), report.begin());
   apply([report](AppState& app) { app.lastReport = report; });
-  if (!isCommandReport(report)) return;
+  // A report cut short is not decoded: its missing bytes would read as zeros
+  // and be filed as the pad's values or settings.
+  if (length < report.size() || !isCommandReport(report)) return;
   switch (report[1]) {
     case Letter::version:
       apply([version = decodeVersion(report)](AppState& app) { app.padFirmwareVersion = version; });

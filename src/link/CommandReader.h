@@ -22,7 +22,8 @@ class CommandReader {
   // first request, no profile has been requested yet.
   CommandReader(LinkContext& context, PadCommands& commands, ProfileTransfer& transfer);
 
-  // One input report of the command interface (reader thread).
+  // One input report of the command interface (reader thread). A report
+  // shorter than kReportSize only becomes lastReport.
   void handleReport(const uint8_t* data, std::size_t length);
 
   int nameRequestCount() const { return nameRequestCount_; }

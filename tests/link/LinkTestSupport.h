@@ -89,17 +89,22 @@ inline fs::path makeScratchFolder() {
   }
 }
 
+// A library whose data root is dataRoot, and the slots as start-up loads them.
+inline void startLibrary(const fs::path& dataRoot, manageFile& library, AppState& app) {
+  library.basePath = dataRoot.string() + "/";
+  ASSERT_TRUE(library.ensureFolders());
+  app.resetToStartup();
+  for (int i = 0; i < kSlotCount; ++i) {
+    app.slotNames[i] = app.savedSlotNames[i] = library.getSlotName(i);
+    library.loadProfileIntoSlot(i, app.slotNames[i]);
+  }
+}
+
 class LinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root = makeScratchFolder();
-    library.basePath = root.string() + "/";
-    ASSERT_TRUE(library.ensureFolders());
-    app.resetToStartup();
-    for (int i = 0; i < kSlotCount; ++i) {
-      app.slotNames[i] = app.savedSlotNames[i] = library.getSlotName(i);
-      library.loadProfileIntoSlot(i, app.slotNames[i]);
-    }
+    startLibrary(root, library, app);
   }
   void TearDown() override {
     link.reset();
