@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "NameAndSaveShots.h"
 #include "app/COstrel_ControllerDlg.h"
 #include "app/Profile.h"
 #include "app/ResourceRoot.h"
@@ -46,6 +47,29 @@ ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFol
 
 COstrel_ControllerDlg& ScreenshotRun::window() { return app_->mainWindow(); }
 
+Profile* ScreenshotRun::container() { return window().container(); }
+
+QWidget* ScreenshotRun::page(int32_t screen) {
+  QWidget* widget = container() ? container()->page(screen) : nullptr;
+  if (!widget) problems_ << QStringLiteral("The container holds no screen %1").arg(screen);
+  return widget;
+}
+
+bool ScreenshotRun::shown(int32_t screen) {
+  QWidget* widget = container() ? container()->page(screen) : nullptr;
+  return widget && widget->isVisible();
+}
+
+void ScreenshotRun::click(int32_t screen, int id) {
+  QWidget* widget = page(screen);
+  auto* button = widget ? widget->findChild<QAbstractButton*>(QString::number(id)) : nullptr;
+  if (button) {
+    button->click();
+  } else {
+    problems_ << QStringLiteral("Screen %1 has no button %2").arg(screen).arg(id);
+  }
+}
+
 void ScreenshotRun::showMessage(const QString& text) { problems_ << text; }
 
 int ScreenshotRun::run() {
@@ -57,6 +81,8 @@ int ScreenshotRun::run() {
   firstScreens();
   homeScreens();
   editorScreens();
+  savePromptShots(*this);
+  nameScreenShots(*this);  // leaves a new, unsaved name in slot 1
   containerScreens();
   for (const QString& problem : problems_) std::fprintf(stderr, "%s\n", qPrintable(problem));
   return problems_.isEmpty() ? 0 : 1;

@@ -17,6 +17,8 @@
 
 namespace ostrel {
 
+class Profile;
+
 class ScreenshotRun : public ProcessShell {
  public:
   explicit ScreenshotRun(QString outputFolder);
@@ -30,6 +32,21 @@ class ScreenshotRun : public ProcessShell {
   bool askYesNo(const QString&) override { return false; }
   void openWebAddress(const QString&) override {}
 
+  // What the flows of the run use.
+  COstrel_ControllerApp& app() { return *app_; }
+  Profile* container();
+  // The widget of a screen the container holds (null, noted as a problem,
+  // when it holds none).
+  QWidget* page(int32_t screen);
+  bool shown(int32_t screen);
+  // Clicks control id of a screen, as the mouse would.
+  void click(int32_t screen, int id);
+  // Processes events until done holds (a problem after 10 s).
+  bool waitUntil(const std::function<bool()>& done);
+  // Saves the window as name in the output folder.
+  void save(const QString& name);
+  void problem(const QString& text) { problems_ << text; }
+
  private:
   void firstScreens();
   void homeScreens();
@@ -37,8 +54,6 @@ class ScreenshotRun : public ProcessShell {
   // Loads the screen for the current slot, shows it and saves it as name.
   void saveEditor(int32_t screen, const QString& name);
   void containerScreens();
-  bool waitUntil(const std::function<bool()>& done);
-  void save(const QString& name);
   COstrel_ControllerDlg& window();
 
   QString output_;
