@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The whole test run: installs what is missing, builds the program and its
 # tests, runs every test, then builds the GUI-free core with AddressSanitizer
-# and UndefinedBehaviorSanitizer and runs its tests again, then builds the core
-# for Windows and runs its tests under Wine. Exits non-zero on any failure.
+# and UndefinedBehaviorSanitizer and runs its tests again, then with
+# ThreadSanitizer, runs each fuzz target briefly from its seeds, then builds the
+# core for Windows and runs its tests under Wine. Exits non-zero on any failure.
 # ccache keeps repeated runs quick.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,5 +24,11 @@ echo "== full build and tests"
 run build
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
 run build-asan -DOSTREL_SANITIZE=address,undefined -DOSTREL_GUI=OFF -DOSTREL_BENCH=OFF
+echo "== core under ThreadSanitizer"
+# Names only libraries that are not built with it (see the file).
+export TSAN_OPTIONS="suppressions=$root/tests/tsan-suppressions.txt"
+run build-tsan -DOSTREL_SANITIZE=thread -DOSTREL_GUI=OFF -DOSTREL_BENCH=OFF
+echo "== fuzz targets, a few seconds each from their seeds"
+bash scripts/fuzz.sh 4
 echo "== core for Windows, tests under Wine"
 bash scripts/test-windows.sh
