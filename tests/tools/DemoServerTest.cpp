@@ -105,6 +105,16 @@ TEST_F(DemoServerTest, ServerLogsOnOnlyWithItsOwnPassword) {
   EXPECT_EQ(checkVersion(wrong, library_.basePath).state, kNoServer);
 }
 
+TEST_F(DemoServerTest, PausedServerRefusesThenServesAgainWithTheSameSettings) {
+  DemoServer server;
+  ASSERT_TRUE(server.start()) << server.problem().toStdString();
+  const ServerSettings settings = server.settings();
+  server.pause();
+  EXPECT_EQ(checkVersion(settings, library_.basePath).state, kNoServer);
+  ASSERT_TRUE(server.resume()) << server.problem().toStdString();
+  EXPECT_EQ(checkVersion(settings, library_.basePath).state, kVersionChecked);
+}
+
 TEST_F(DemoServerTest, FactoryFirmwareIsWrittenOnceAndAnOwnOneKept) {
   ASSERT_EQ(writeFactoryFirmware(data_.path().toStdString()), "");
   const std::string path = library_.basePath + "Version/factory.dfu";

@@ -6,7 +6,7 @@
 namespace ostrel {
 namespace {
 
-// Binds port 0 so the system picks a free port, and reports it as the first
+// Binds the port given (0: one the system picks) and reports it as the first
 // line on standard output. Standard input is never written: its end means the
 // program that started the server is gone, whatever way it ended.
 constexpr const char* kServerScript = R"(
@@ -14,14 +14,14 @@ import logging, os, sys, threading
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
-folder, user, password = sys.argv[1:4]
+folder, user, password, port = sys.argv[1:5]
 logging.basicConfig(level=logging.WARNING)
 authorizer = DummyAuthorizer()
 authorizer.add_user(user, password, folder, perm="elr")
 class Handler(FTPHandler):
     auth_failed_timeout = 0.2
 Handler.authorizer = authorizer
-server = FTPServer(("127.0.0.1", 0), Handler)
+server = FTPServer(("127.0.0.1", int(port)), Handler)
 print(server.address[1], flush=True)
 def watch_parent():
     sys.stdin.buffer.read()
@@ -54,20 +54,30 @@ DemoFtpServer::~DemoFtpServer() { stop(); }
 
 bool DemoFtpServer::start(const QString& folder) {
   stop();
+  folder_ = folder;
   password_ = makePassword();
-  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  return launch(0);
+}
+
+bool DemoFtpServer::resume() {
+  if (running()) return true;
+  return port_ != 0 && launch(port_);
+}
+
+bool DemoFtpServer::launch(uint16_t port) {
   const QString program = interpreter_.isEmpty() ? pythonProgram() : interpreter_;
-  process_.start(program, {QStringLiteral("-c"), QString::fromUtf8(kServerScript), folder,
-                                   QString::fromUtf8(kUser), password_});
+  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process_.start(program, {QStringLiteral("-c"), QString::fromUtf8(kServerScript), folder_,
+                           QString::fromUtf8(kUser), password_, QString::number(port)});
   if (!process_.waitForStarted(kStartMs))
     return fail(QStringLiteral("cannot start %1: %2").arg(program, process_.errorString()));
   while (!process_.canReadLine() && process_.waitForReadyRead(kStartMs)) {
   }
   bool ok = false;
-  const uint port = process_.readLine().trimmed().toUInt(&ok);
-  if (!ok || port == 0 || port > 65535)
+  const uint given = process_.readLine().trimmed().toUInt(&ok);
+  if (!ok || given == 0 || given > 65535)
     return fail(QStringLiteral("the FTP server did not start (is python3-pyftpdlib installed?)"));
-  port_ = static_cast<uint16_t>(port);
+  port_ = static_cast<uint16_t>(given);
   return true;
 }
 
@@ -78,7 +88,6 @@ bool DemoFtpServer::fail(const QString& why) {
 }
 
 void DemoFtpServer::stop() {
-  port_ = 0;
   if (process_.state() == QProcess::NotRunning) return;
   process_.closeWriteChannel();
   if (!process_.waitForFinished(kStopMs)) {

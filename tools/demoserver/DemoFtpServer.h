@@ -23,21 +23,27 @@ class DemoFtpServer {
   DemoFtpServer(const DemoFtpServer&) = delete;
   DemoFtpServer& operator=(const DemoFtpServer&) = delete;
 
-  // Serves folder. False when the server did not come up; problem() says why.
+  // Serves folder on a new port with a new password. False when the server
+  // did not come up; problem() says why.
   bool start(const QString& folder);
+  // Serves again, after stop(), on the same port with the same password, as
+  // a server that was away for a while.
+  bool resume();
   // The Python interpreter to run (by default Debian's, else python3 on PATH).
   void setInterpreter(QString program) { interpreter_ = std::move(program); }
   void stop();
-  bool running() const { return process_.state() == QProcess::Running && port_ != 0; }
+  bool running() const { return process_.state() == QProcess::Running; }
   const QString& problem() const { return problem_; }
   // Settings that reach the running server.
   ServerSettings settings() const;
 
  private:
+  bool launch(uint16_t port);
   bool fail(const QString& why);
 
   QProcess process_;
   QString interpreter_;
+  QString folder_;
   QString password_;
   uint16_t port_ = 0;
   QString problem_;

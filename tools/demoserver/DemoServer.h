@@ -19,6 +19,9 @@ class DemoServer {
   const QString& problem() const { return problem_; }
   // Settings that reach the server once started.
   ServerSettings settings() const { return ftp_.settings(); }
+  // The server away (connections refused) and back with the same settings.
+  void pause() { ftp_.stop(); }
+  bool resume() { return ftp_.resume(); }
 
  private:
   QTemporaryDir folder_;
