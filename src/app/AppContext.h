@@ -11,6 +11,9 @@ namespace ostrel {
 
 struct AppState;
 class ControllerLink;
+class DfuClock;
+class UsbTransport;
+struct DfuSharedFlags;
 class GraceTimer;
 class manageFile;
 class PictureCache;
@@ -25,6 +28,10 @@ struct AppContext {
   ProcessShell& shell;
   QString resourceRoot;  // the folder that holds res/
   ServerSettings server;  // the maker's FTP server
+  // The firmware update's USB seam, its clock and its process-wide flags.
+  UsbTransport* usb = nullptr;
+  DfuClock* dfuClock = nullptr;
+  DfuSharedFlags* dfuShared = nullptr;
 };
 
 }  // namespace ostrel

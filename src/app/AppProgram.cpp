@@ -22,14 +22,15 @@ std::string userDataFolder() {
 
 }  // namespace
 
-AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server)
+AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server, UsbTransport* dfuTransport)
     : lock_(createInstanceLock(kInstanceLockName)),
-      app_(environment(hid, sleeper, shell_, *lock_, std::move(server))) {}
+      app_(environment(hid, sleeper, shell_, *lock_, std::move(server), dfuTransport)) {}
 
 std::string AppProgram::dataRoot() { return chooseDataRoot(programFolder(), userDataFolder()); }
 
 COstrel_ControllerApp::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
-                                                           InstanceLock& lock, ServerSettings server) {
+                                                           InstanceLock& lock, ServerSettings server,
+                                                           UsbTransport* dfuTransport) {
   const std::string program = programFolder();
   COstrel_ControllerApp::Environment environment{hid,
                                                  sleeper,
@@ -39,6 +40,7 @@ COstrel_ControllerApp::Environment AppProgram::environment(HidBackend& hid, Slee
                                                  userDataFolder(),
                                                  QString::fromStdString(resourceRoot(program))};
   environment.server = std::move(server);
+  environment.dfuTransport = dfuTransport;
   return environment;
 }
 

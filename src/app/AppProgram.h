@@ -14,7 +14,9 @@ namespace ostrel {
 
 class AppProgram {
  public:
-  AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server = ServerSettings::builtIn());
+  // dfuTransport: the USB seam of the firmware update; null for the build's own.
+  AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server = ServerSettings::builtIn(),
+             UsbTransport* dfuTransport = nullptr);
 
   // The folder that holds the program's data folders (Version/, ...).
   static std::string dataRoot();
@@ -24,7 +26,8 @@ class AppProgram {
 
  private:
   static COstrel_ControllerApp::Environment environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
-                                                        InstanceLock& lock, ServerSettings server);
+                                                        InstanceLock& lock, ServerSettings server,
+                                                        UsbTransport* dfuTransport);
 
   QtProcessShell shell_;
   std::unique_ptr<InstanceLock> lock_;

@@ -19,11 +19,15 @@ COstrel_ControllerApp::COstrel_ControllerApp(Environment environment)
       link_(std::make_unique<ControllerLink>(app_, library_, env_.hid, dispatcher_, graceTimer_,
                                              env_.sleeper)),
       pictures_(env_.resourceRoot, app_),
-      context_(std::make_unique<AppContext>(
-          AppContext{app_, library_, *link_, graceTimer_, pictures_, env_.shell, env_.resourceRoot, env_.server})) {}
+      ownUsb_(env_.dfuTransport ? nullptr : createUsbTransport()),
+      context_(std::make_unique<AppContext>(AppContext{
+          app_, library_, *link_, graceTimer_, pictures_, env_.shell, env_.resourceRoot, env_.server,
+          env_.dfuTransport ? env_.dfuTransport : ownUsb_.get(),
+          env_.dfuClock ? env_.dfuClock : &ownDfuClock_, &dfuShared_})) {}
 
 COstrel_ControllerApp::~COstrel_ControllerApp() {
-  // The windows go before the link, whose events they observe.
+  // The windows go before the link, whose events they observe, and before
+  // the USB transport, whose events they take.
   if (link_) link_->setObserver(nullptr);
   window_.reset();
 }
@@ -53,8 +57,7 @@ bool COstrel_ControllerApp::start() {
   window_->placeButtons();
   openLibrary();
   window_->resetFirstScreen();
-  // The hidden firmware-update window that notices a pad already in DFU mode
-  // is created here once the update screen exists.
+  window_->watchForDfuMode();
   // The task-bar pin request is a Windows shell verb; not made here.
   window_->placeVersionLabel();
   window_->filterKeys();

@@ -11,6 +11,9 @@
 #include "app/QtDispatcher.h"
 #include "app/QtGraceTimer.h"
 #include "controls/PictureCache.h"
+#include "dfu/DfuSharedFlags.h"
+#include "dfu/SystemDfuClock.h"
+#include "dfu/UsbTransport.h"
 #include "library/manageFile.h"
 #include "online/ServerSettings.h"
 #include "profile/AppState.h"
@@ -45,6 +48,10 @@ class COstrel_ControllerApp {
     std::function<bool()> startSockets{};
     // The maker's FTP server; the demo and the tests give a loopback one.
     ServerSettings server = ServerSettings::builtIn();
+    // The USB seam and clock of the firmware update; null for the system's
+    // own (the build's USB transport, the real clock).
+    UsbTransport* dfuTransport = nullptr;
+    DfuClock* dfuClock = nullptr;
   };
 
   explicit COstrel_ControllerApp(Environment environment);
@@ -79,6 +86,9 @@ class COstrel_ControllerApp {
   GraceTimer& graceTimer_;
   std::unique_ptr<ControllerLink> link_;
   PictureCache pictures_;
+  std::unique_ptr<UsbTransport> ownUsb_;
+  SystemDfuClock ownDfuClock_;
+  DfuSharedFlags dfuShared_;
   std::unique_ptr<AppContext> context_;
   std::unique_ptr<COstrel_ControllerDlg> window_;
 };

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "app/AppTexts.h"
+#include "app/DfuStartupWatch.h"
 #include "app/ProcessShell.h"
 #include "app/placeButton.h"
 #include "app/Profile.h"
@@ -150,14 +151,33 @@ void COstrel_ControllerDlg::openProfileWindow() {
   context_.app.currentSlot = 1;
   profileWindowOpen_ = true;
   context_.app.ScreenId = kHomeScreen;
-  // The hidden firmware-update window of the start-up is destroyed here once
-  // the update screen exists.
+  startupWatch_.reset();
   container_ = new Profile(context_, this);
   // A language chosen on the general settings screen selects its flag here.
   connect(container_, &Profile::languageShown, this, &COstrel_ControllerDlg::languageReceived);
   container_->setGeometry(kFullWindow);
   container_->show();
   container_->setFocus();
+}
+
+void COstrel_ControllerDlg::watchForDfuMode() {
+  if (!context_.usb) return;
+  // Found from inside the watch's engine: the watch goes with the opening,
+  // so the opening waits for the engine to return.
+  startupWatch_ = std::make_unique<DfuStartupWatch>(
+      context_.app, context_.library.basePath, *context_.usb, *context_.dfuClock, *context_.dfuShared,
+      context_.shell, [this] { QMetaObject::invokeMethod(this, [this] { openRecoveryWindow(); }, Qt::QueuedConnection); });
+}
+
+void COstrel_ControllerDlg::openRecoveryWindow() {
+  openProfileWindow();
+  // The update screen's own engine finds the pad again and, seeing no
+  // screen of its own chosen (100), starts the recovery.
+  context_.app.currentSlot = 1;
+  context_.app.returnPending = 1;
+  context_.app.ScreenId = 100;
+  container_->showScreen(kUpdateScreen);
+  refresh();
 }
 
 void COstrel_ControllerDlg::refreshContainer() {

@@ -16,6 +16,7 @@ class QLabel;
 
 namespace ostrel {
 
+class DfuStartupWatch;
 class PngButton;
 class Profile;
 
@@ -39,6 +40,10 @@ class COstrel_ControllerDlg : public QWidget, public LinkObserver {
   void placeButtons();
   void resetFirstScreen();
   void placeVersionLabel();
+  // The hidden firmware-update window that notices a pad already in DFU
+  // mode; it lives until the first screen is left.
+  void watchForDfuMode();
+  DfuStartupWatch* startupWatch() const { return startupWatch_.get(); }
   // Once every control exists: Escape, Enter, Alt+F4, Space and F1 never
   // close this window or press its focused button.
   void filterKeys();
@@ -65,6 +70,7 @@ class COstrel_ControllerDlg : public QWidget, public LinkObserver {
 
  private:
   void openProfileWindow();
+  void openRecoveryWindow();
   void storePosition();
   void refreshContainer();
   PngButton* addButton(int id, const QString& picture, QPoint place);
@@ -73,6 +79,7 @@ class COstrel_ControllerDlg : public QWidget, public LinkObserver {
   FlagColumn flags_;
   bool profileWindowOpen_ = false;
   Profile* container_ = nullptr;
+  std::unique_ptr<DfuStartupWatch> startupWatch_;
   PngButton* setting_ = nullptr;
   PngButton* next_ = nullptr;
   PngButton* quit_ = nullptr;

@@ -4,6 +4,7 @@
 #include "app/profile_Dialog_Check_Control_Status.h"
 #include "app/profile_Dialog_Qiut.h"
 #include "profile/AppState.h"
+#include "screens/CDfuSeDemoDlg.h"
 #include "screens/Profile2_Dialog.h"
 #include "screens/Profile3_Dialog.h"
 #include "screens/Profile5_Dialog.h"
@@ -39,6 +40,7 @@ Profile::Profile(AppContext& context, QWidget* parent)
   addScreen(kSavePromptScreen, new profile_Save_Dialog(screens, this));
   addScreen(kSaveNameScreen, new Profile2_Dialog(screens, this));
   addScreen(kQuitPromptScreen, new profile_Dialog_Qiut(context_, *this));
+  addUpdateScreen(screens);
   notConnected_ = new profile_Dialog_Check_Control_Status(context_, this);
   notConnected_->setGeometry(kFullWindow);
   showScreen(kHomeScreen);
@@ -74,9 +76,29 @@ void Profile::showScreen(int32_t screenNumber) {
   }
 }
 
+void Profile::addUpdateScreen(const ScreenContext& screens) {
+  if (!context_.usb) return;
+  ProcessShell& shell = context_.shell;
+  addScreen(kUpdateScreen, new CDfuSeDemoDlg(screens,
+                                             UpdateScreenSetup{
+                                                 *context_.usb,
+                                                 *context_.dfuClock,
+                                                 *context_.dfuShared,
+                                                 [&shell](const std::string& text) {
+                                                   shell.showMessage(QString::fromStdString(text));
+                                                 },
+                                                 [&shell](const std::string& question) {
+                                                   return shell.askYesNo(QString::fromStdString(question));
+                                                 },
+                                             },
+                                             this));
+}
+
 void Profile::showCurrentScreen() {
   followLanguage();
-  if (context_.app.LinkState == kPadConnected) {
+  // In DFU mode the pad is still there: the update screen (which recovery
+  // chose) or the screen it leads to stays in view.
+  if (context_.app.LinkState == kPadConnected || context_.app.LinkState == kPadDfu) {
     showScreen(context_.app.ScreenId);
     return;
   }

@@ -15,6 +15,7 @@
 namespace ostrel {
 
 class profile_Dialog_Check_Control_Status;
+struct ScreenContext;
 
 class Profile : public QWidget, public ScreenHost {
   Q_OBJECT
@@ -51,6 +52,7 @@ class Profile : public QWidget, public ScreenHost {
   template <typename Screen>
   void addScreen(int32_t screenNumber, Screen* screen);
   int32_t heldScreen(int32_t screenNumber) const;
+  void addUpdateScreen(const ScreenContext& screens);
   void followLanguage();
 
   AppContext& context_;

@@ -16,10 +16,10 @@ class ScreenHost {
  public:
   virtual ~ScreenHost() = default;
 
-  // While LinkState is 1: shows the screen that ScreenId selects and hides the
-  // other profile screens and the not-connected screen; a number whose screen
-  // the container does not hold yet selects the home screen, like a number
-  // outside 1..12. Otherwise: shows the not-connected screen alone.
+  // While LinkState is 1 (or 3, the pad in DFU mode): shows the screen that
+  // ScreenId selects and hides the other profile screens and the
+  // not-connected screen; a number whose screen the container does not hold
+  // yet selects the home screen, like a number outside 1..12. Otherwise: shows the not-connected screen alone.
   // A screen leads to another by setting ScreenId (and saveReason for the save
   // prompt) and calling this.
   virtual void showCurrentScreen() = 0;

@@ -12,7 +12,7 @@ AppHarness::AppHarness() = default;
 
 AppHarness::~AppHarness() {
   app_.reset();
-  pad.unplug();
+  rig.unplug();
 }
 
 QString AppHarness::resourceRoot() { return QCoreApplication::applicationDirPath(); }
@@ -22,7 +22,7 @@ COstrel_ControllerApp& AppHarness::make(const std::function<bool()>& claimInstan
       programFolderOverride.empty() ? programFolder().toStdString() : programFolderOverride;
   app_ = std::make_unique<COstrel_ControllerApp>(COstrel_ControllerApp::Environment{
       pad, sleeper, shellOverride ? *shellOverride : shell, claimInstance, program, std::string(), resourceRoot(), &timer,
-      startSockets});
+      startSockets, server, &rig.bus(), &dfuClock});
   return *app_;
 }
 

@@ -15,6 +15,9 @@
 #include "app/COstrel_ControllerApp.h"
 #include "app/COstrel_ControllerDlg.h"
 #include "app/Profile.h"
+#include "dfu/sim/SimulatedPadRig.h"
+#include "online/ServerSettings.h"
+#include "ManualDfuClock.h"
 
 namespace ostrel::test {
 
@@ -53,7 +56,10 @@ class AppHarness {
     return screen.findChild<Widget*>(QString::number(id));
   }
 
-  SimulatedPad pad;
+  // The pad and its boot loader; DFU device time passes only when waited for.
+  ManualDfuClock dfuClock;
+  SimulatedPadRig rig{dfuClock};
+  SimulatedPad& pad = rig.pad();
   InstantSleeper sleeper;
   ManualTimer timer;
   FakeShell shell;
@@ -63,6 +69,8 @@ class AppHarness {
   std::string programFolderOverride;
   // Set before make(): the socket service's start (the system's when empty).
   std::function<bool()> startSockets;
+  // Set before make(): the maker's server (the built-in one when not set).
+  ServerSettings server = ServerSettings::builtIn();
 
  private:
   QTemporaryDir folder_;

@@ -21,7 +21,7 @@ const char* modeText(SimulatedPad::Mode mode) {
 
 }  // namespace
 
-PadSimulatorWindow::PadSimulatorWindow(SimulatedPad& pad, SimulatedUsbBus& bus) : pad_(pad), bus_(bus) {
+PadSimulatorWindow::PadSimulatorWindow(SimulatedPadRig& rig) : rig_(rig), pad_(rig.pad()) {
   setWindowTitle(QStringLiteral("Kelto PX-720LT simulator"));
   auto* buttons = new QHBoxLayout;
   const auto add = [&](const char* text, auto action) {
@@ -29,16 +29,13 @@ PadSimulatorWindow::PadSimulatorWindow(SimulatedPad& pad, SimulatedUsbBus& bus) 
     connect(button, &QPushButton::clicked, this, action);
     buttons->addWidget(button);
   };
-  add("Plug", [this] { plug(); });
-  add("Unplug", [this] {
-    leaveBootLoader();
-    pad_.unplug();
-  });
+  add("Plug", [this] { rig_.plugPad(); });
+  add("Unplug", [this] { rig_.unplug(); });
   add("Xbox 360 mode", [this] {
-    leaveBootLoader();
+    rig_.unplug();
     pad_.switchToXbox360();
   });
-  add("Boot loader", [this] { enterBootLoader(); });
+  add("Boot loader", [this] { rig_.enterBootLoader(); });
 
   view_ = new QPlainTextEdit(this);
   view_->setReadOnly(true);
@@ -47,31 +44,14 @@ PadSimulatorWindow::PadSimulatorWindow(SimulatedPad& pad, SimulatedUsbBus& bus) 
   layout->addLayout(buttons);
   layout->addWidget(view_);
 
-  // Told to leave for its boot loader, the pad comes back as one.
-  pad_.setDetachHandler([this] { QMetaObject::invokeMethod(this, [this] { enterBootLoader(); }); });
   connect(&timer_, &QTimer::timeout, this, &PadSimulatorWindow::refresh);
   timer_.start(250);
   refresh();
 }
 
-void PadSimulatorWindow::plug() {
-  leaveBootLoader();
-  pad_.plug();
-}
-
-void PadSimulatorWindow::enterBootLoader() {
-  pad_.unplug();
-  if (!bus_.device(kBootLoaderPath))
-    bus_.plug(kBootLoaderPath, std::make_shared<SimulatedDfuseDevice>(SimulatedDfuseConfig{}, clock_));
-}
-
-void PadSimulatorWindow::leaveBootLoader() {
-  if (bus_.device(kBootLoaderPath)) bus_.unplug(kBootLoaderPath);
-}
-
 QString PadSimulatorWindow::describePad() {
   QString text = QStringLiteral("Pad: %1\nBoot loader (USB 0483:DF11): %2\n")
-                     .arg(modeText(pad_.mode()), bus_.device(kBootLoaderPath) ? "on the bus" : "absent");
+                     .arg(modeText(pad_.mode()), rig_.bootLoader() ? "on the bus" : "absent");
   pad_.withFirmware([&text](SimulatedPadFirmware& firmware) {
     text += QStringLiteral("Firmware v%1, LED level %2 mode %3 value %4\nActivations stored: %5\n\n")
                 .arg(firmware.version, 0, 'f', 2)

@@ -8,9 +8,7 @@
 
 #include <memory>
 
-#include "dfu/SystemDfuClock.h"
-#include "dfu/sim/SimulatedUsbBus.h"
-#include "link/hid/SimulatedPad.h"
+#include "dfu/sim/SimulatedPadRig.h"
 
 class QPlainTextEdit;
 
@@ -20,22 +18,16 @@ class PadSimulatorWindow : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr const char* kBootLoaderPath = "sim-usb-1";
-
-  PadSimulatorWindow(SimulatedPad& pad, SimulatedUsbBus& bus);
+  explicit PadSimulatorWindow(SimulatedPadRig& rig);
 
   // What the pad holds, as the live view shows it.
   QString describePad();
 
  private:
-  void plug();
-  void enterBootLoader();
-  void leaveBootLoader();
   void refresh();
 
+  SimulatedPadRig& rig_;
   SimulatedPad& pad_;
-  SimulatedUsbBus& bus_;
-  SystemDfuClock clock_;
   QPlainTextEdit* view_ = nullptr;
   QTimer timer_;
 };

@@ -12,6 +12,7 @@
 #include "DemoServerContent.h"
 #include "PadSimulatorWindow.h"
 #include "app/AppProgram.h"
+#include "dfu/SystemDfuClock.h"
 #include "link/SystemSleeper.h"
 
 namespace {
@@ -47,15 +48,16 @@ int main(int argc, char** argv) {
   FirstPaintQuit firstPaintQuit;
   if (application.arguments().contains(QStringLiteral("--quit-after-first-paint")))
     application.installEventFilter(&firstPaintQuit);
-  ostrel::SimulatedPad pad;
-  ostrel::SimulatedUsbBus bus;
+  ostrel::SystemDfuClock clock;
+  ostrel::SimulatedPadRig rig(clock);
+  ostrel::SimulatedPad& pad = rig.pad();
   ostrel::SystemSleeper sleeper;
-  pad.plug();
+  rig.plugPad();
   ostrel::DemoServer server;
   const std::string factory = ostrel::writeFactoryFirmware(ostrel::AppProgram::dataRoot());
   if (!factory.empty()) std::fprintf(stderr, "ostrel-demo: no factory firmware for a recovery: %s\n", factory.c_str());
-  ostrel::AppProgram program(pad, sleeper, startServer(server));
-  ostrel::PadSimulatorWindow simulator(pad, bus);
+  ostrel::AppProgram program(pad, sleeper, startServer(server), &rig.bus());
+  ostrel::PadSimulatorWindow simulator(rig);
   simulator.move(1290, 150);
   simulator.show();
   return program.run();

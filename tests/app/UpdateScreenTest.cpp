@@ -1,0 +1,311 @@
+// The firmware update screen in the whole program: a real loopback FTP server
+// with the version file and the firmware, the simulated pad that leaves for
+// its boot loader on '^', and the boot loader that brings the pad back
+// running what was flashed. Timer 1 is driven by hand.
+
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "AppHarness.h"
+#include "PyFtpServer.h"
+#include "controls/CTextProgressCtrl.h"
+#include "dfu/DfuEngine.h"
+#include "dfu/sim/SimulatedFirmwareImage.h"
+#include "library/manageFile.h"
+#include "link/ReportCodec.h"
+#include "screens/CDfuSeDemoDlg.h"
+#include "screens/Profile3_Dialog.h"
+
+namespace ostrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Dlg = CDfuSeDemoDlg;
+
+constexpr std::size_t kFirmwareSize = 64 * 1024;
+
+void writeFile(const fs::path& file, const std::vector<uint8_t>& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<uint8_t> readFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<uint8_t> text(const std::string& s) { return {s.begin(), s.end()}; }
+
+class UpdateScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ftp.running());
+    harness.server = ftp.settings();
+  }
+
+  void serveVersion(const std::string& version) { writeFile(serverFolder() / "version.klt", text(version + "\r\n")); }
+  void serveFirmware() { writeFile(serverFolder() / "Ostrel.dfu", firmware); }
+  fs::path serverFolder() const { return ftp.root() / "Firmware_updates_PX720_LT"; }
+  fs::path dataFile(const std::string& relative) const {
+    return fs::path(harness.programFolder().toStdString()) / relative;
+  }
+  void putFactoryFirmware() { writeFile(dataFile("Version/factory.dfu"), factory); }
+
+  // The program with the pad connected (and answering, so its firmware
+  // version is known unless told otherwise), the general screen in view.
+  void openGeneralScreen(bool answers = true) {
+    ASSERT_TRUE(harness.start());
+    harness.plug(answers);
+    if (answers) {
+      ASSERT_TRUE(harness.waitFor([this] { return harness.state().padFirmwareVersion == 1.0f; }));
+    }
+    harness.click(harness.window(), COstrel_ControllerDlg::kNextId);
+    harness.state().ScreenId = kGeneralScreen;
+    harness.container().showCurrentScreen();
+    screen().setTickPeriod(3600 * 1000);
+  }
+  void pressFirmwareUpdate() {
+    harness.click(*harness.container().page(kGeneralScreen), Profile3_Dialog::kFirmwareUpdate);
+    ASSERT_TRUE(screen().isVisible());
+  }
+
+  Dlg& screen() { return *static_cast<Dlg*>(harness.container().page(kUpdateScreen)); }
+  int32_t state() { return screen().updateState(); }
+  bool shows(int id) { return harness.control(screen(), id)->isVisible(); }
+
+  // One tick of timer 1, then what the worker and the USB bus handed over.
+  void tick() {
+    screen().tick();
+    QCoreApplication::processEvents();
+  }
+  // Ticks until done holds; between ticks the server's answers and device
+  // changes may come in. False after a generous number of ticks.
+  bool tickUntil(const std::function<bool()>& done, int ticks = 200) {
+    for (int i = 0; i < ticks && !done(); ++i) {
+      tick();
+      if (!done()) QTest::qWait(5);
+    }
+    return done();
+  }
+  bool tickUntilState(int32_t wanted) {
+    return tickUntil([&] { return state() == wanted; });
+  }
+  bool padBackWith(float version) {
+    return tickUntil([&] {
+      return harness.pad.mode() == SimulatedPad::Mode::Pad && harness.state().LinkState == kPadConnected &&
+             harness.state().padFirmwareVersion == version;
+    });
+  }
+  bool detachSent() {
+    for (const Report& report : harness.pad.receivedReports())
+      if (report[1] == Letter::detach) return true;
+    return false;
+  }
+
+  PyFtpServer ftp;
+  AppHarness harness;
+  const std::vector<uint8_t> firmware = makeSimulatedFirmware(0x0110, kFirmwareSize);
+  const std::vector<uint8_t> factory = makeSimulatedFirmware(0x0100, kFirmwareSize);
+};
+
+TEST_F(UpdateScreen, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion) {
+  serveVersion("1.10");
+  serveFirmware();
+  openGeneralScreen();
+  pressFirmwareUpdate();
+  EXPECT_EQ(harness.state().ScreenId, kUpdateScreen);
+  EXPECT_EQ(state(), Dlg::kStarting);
+  EXPECT_TRUE(screen().timer().isActive());
+
+  tick();
+  EXPECT_EQ(state(), Dlg::kContacting);
+  EXPECT_EQ(screen().statePicture(), "Screen8/contacting.png");
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  EXPECT_EQ(screen().statePicture(), "Screen8/firmware-update.png");
+  EXPECT_TRUE(shows(Dlg::kYes) && shows(Dlg::kNo));
+  EXPECT_FALSE(shows(Dlg::kOk));
+
+  harness.click(screen(), Dlg::kYes);
+  EXPECT_EQ(state(), Dlg::kDownloading);
+  EXPECT_EQ(screen().statePicture(), "Screen8/updating.png");
+  ASSERT_TRUE(tickUntilState(Dlg::kWaitingForDfu));
+  EXPECT_EQ(readFile(dataFile("Version/Ostrel.dfu")), firmware);
+  EXPECT_TRUE(detachSent());
+  EXPECT_EQ(harness.state().LinkState, kPadConnected) << "leaving for the boot loader is no disconnection";
+
+  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
+  EXPECT_TRUE(screen().progressBar().isVisible());
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-update.png");
+  EXPECT_TRUE(shows(Dlg::kOk));
+  EXPECT_FALSE(screen().progressBar().isVisible());
+  EXPECT_EQ(harness.app().library().readVersion(), "1.10");
+  EXPECT_FLOAT_EQ(harness.state().padFirmwareVersion, 1.10f) << "shown before the pad reports it";
+
+  ASSERT_TRUE(padBackWith(1.10f)) << "the pad restarts with the flashed firmware";
+  EXPECT_TRUE(screen().isVisible());
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_EQ(harness.state().ScreenId, kGeneralScreen);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+  EXPECT_FALSE(screen().timer().isActive());
+}
+
+TEST_F(UpdateScreen, NoReturnsToTheGeneralScreenWithoutDownloading) {
+  serveVersion("1.10");
+  serveFirmware();
+  openGeneralScreen();
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kNo);
+  EXPECT_FALSE(screen().isVisible());
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+  EXPECT_FALSE(screen().timer().isActive());
+  EXPECT_FALSE(fs::exists(dataFile("Version/Ostrel.dfu")));
+  EXPECT_FALSE(detachSent());
+}
+
+struct EndCase {
+  const char* name;
+  bool padAnswers;
+  bool serverUp;
+  const char* served;  // the version on the server; null for no version file
+  int32_t state;
+  const char* picture;
+};
+
+class UpdateScreenEnds : public UpdateScreen, public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(UpdateScreenEnds, WithItsPictureAndOk) {
+  const EndCase& c = GetParam();
+  if (c.served) serveVersion(c.served);
+  if (!c.serverUp) harness.server.port = closedLoopbackPort();
+  openGeneralScreen(c.padAnswers);
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(c.state));
+  EXPECT_EQ(screen().statePicture(), c.picture);
+  EXPECT_TRUE(shows(Dlg::kOk));
+  EXPECT_FALSE(shows(Dlg::kYes));
+  EXPECT_FALSE(detachSent());
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UpdateScreenEnds,
+    ::testing::Values(EndCase{"NoPadVersion", false, true, "1.10", Dlg::kNoPad, "Screen8/nocontroller.png"},
+                      EndCase{"ServerUnreachable", true, false, "1.10", Dlg::kNoServer, "Screen8/no-internet.png"},
+                      EndCase{"SameVersion", true, true, "1.00", Dlg::kNotNeeded, "Screen8/update-notneeded.png"},
+                      EndCase{"NoVersionFile", true, true, nullptr, Dlg::kNotNeeded, "Screen8/update-notneeded.png"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UpdateScreen, FirmwareDownloadFailureShowsNoInternetAndKeepsThePad) {
+  serveVersion("1.10");
+  openGeneralScreen();
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kDownloadFailed));
+  EXPECT_EQ(screen().statePicture(), "Screen8/no-internet.png");
+  EXPECT_TRUE(shows(Dlg::kOk));
+  EXPECT_FALSE(detachSent());
+  EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Pad);
+}
+
+TEST_F(UpdateScreen, BootLoaderThatNeverComesFailsAfterSixtyTicks) {
+  serveVersion("1.10");
+  serveFirmware();
+  openGeneralScreen();
+  harness.pad.setRequestFilter([](const Report& r) { return r[1] != Letter::detach; });
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kWaitingForDfu));
+  for (int i = 1; i < Dlg::kDfuWaitTicks; ++i) tick();
+  EXPECT_EQ(state(), Dlg::kWaitingForDfu);
+  EXPECT_EQ(screen().progressBar().text(), "0: (59%)...");
+  tick();
+  EXPECT_EQ(state(), Dlg::kFailed);
+  EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
+  EXPECT_TRUE(shows(Dlg::kOk));
+  tick();
+  EXPECT_FALSE(screen().timer().isActive()) << "the failed state stops timer 1";
+}
+
+TEST_F(UpdateScreen, UnplugDuringProgrammingFailsThenTheReturningBootLoaderIsRecovered) {
+  serveVersion("1.10");
+  serveFirmware();
+  putFactoryFirmware();
+  openGeneralScreen();
+  harness.rig.setBootLoaderFaults({.unplugAtWrite = 5});
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
+  ASSERT_TRUE(tickUntil([&] { return harness.rig.bootLoader() == nullptr; }));
+  ASSERT_TRUE(tickUntilState(Dlg::kFailed));
+  EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
+  EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Unplugged);
+
+  // Plugged in again, the pad is still in its boot loader: recovery.
+  harness.rig.setBootLoaderFaults({});
+  harness.rig.enterBootLoader();
+  ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }));
+  EXPECT_EQ(harness.state().LinkState, kPadDfu);
+  EXPECT_EQ(screen().statePicture(), "Screen8/recover.png");
+  EXPECT_TRUE(screen().isVisible());
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
+  EXPECT_EQ(harness.app().library().readVersion(), "1.00");
+  ASSERT_TRUE(padBackWith(1.0f));
+  EXPECT_TRUE(screen().isVisible());
+}
+
+// A boot loader on the bus when the program starts: the pad is recovered
+// before the first screen is left.
+class UpdateScreenAtStartUp : public UpdateScreen {
+ protected:
+  void startInBootLoader() {
+    harness.rig.enterBootLoader();
+    ASSERT_TRUE(harness.start());
+    ASSERT_TRUE(harness.waitFor([&] { return harness.window().container() != nullptr; }));
+    screen().setTickPeriod(3600 * 1000);
+    ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }))
+        << state() << " id " << harness.state().ScreenId << " ready " << int(screen().engine().deviceReady) << " link "
+        << harness.state().LinkState << " devs " << screen().engine().deviceList().size();
+    EXPECT_EQ(harness.window().startupWatch(), nullptr);
+    EXPECT_EQ(harness.state().LinkState, kPadDfu);
+    EXPECT_TRUE(screen().isVisible());
+  }
+};
+
+TEST_F(UpdateScreenAtStartUp, RecoversThePadWithTheFactoryFirmware) {
+  putFactoryFirmware();
+  startInBootLoader();
+  EXPECT_EQ(screen().engine().firmwarePath(), dataFile("Version/factory.dfu").string());
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
+  ASSERT_TRUE(padBackWith(1.0f));
+  EXPECT_EQ(harness.state().ScreenId, kUpdateScreen);
+  EXPECT_TRUE(screen().isVisible());
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+}
+
+TEST_F(UpdateScreenAtStartUp, WithoutFactoryFirmwareFailsWithinTheTimeOut) {
+  startInBootLoader();
+  ASSERT_FALSE(fs::exists(dataFile("Version/factory.dfu")));
+  int ticks = 0;
+  for (; state() != Dlg::kFailed && ticks < 200; ++ticks) tick();
+  EXPECT_EQ(state(), Dlg::kFailed);
+  EXPECT_LE(ticks, Dlg::kProgrammingTicks + 1) << "the programming time-out, not a hang";
+  EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
+  EXPECT_NE(harness.rig.bootLoader(), nullptr) << "the pad stays in DFU mode for another recovery";
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+}
+
+}  // namespace
+}  // namespace ostrel::test
