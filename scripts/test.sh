@@ -29,6 +29,6 @@ echo "== core under ThreadSanitizer"
 export TSAN_OPTIONS="suppressions=$root/tests/tsan-suppressions.txt"
 run build-tsan -DOSTREL_SANITIZE=thread -DOSTREL_GUI=OFF -DOSTREL_BENCH=OFF
 echo "== fuzz targets, a few seconds each from their seeds"
-bash scripts/fuzz.sh 4
+bash scripts/fuzz.sh 3
 echo "== core for Windows, tests under Wine"
 bash scripts/test-windows.sh
