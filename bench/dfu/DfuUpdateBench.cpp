@@ -15,6 +15,7 @@
 
 #include "dfu/DfuEngine.h"
 #include "dfu/SystemDfuClock.h"
+#include "dfu/sim/SimulatedFirmwareImage.h"
 #include "dfu/sim/SimulatedUsbBus.h"
 
 #include <benchmark/benchmark.h>
@@ -54,14 +55,8 @@ uint64_t minimumRequests(uint64_t sectors, const std::vector<uint64_t>& elementS
 }
 
 std::string writeImage(const std::filesystem::path& root) {
-  DfuseFile file;
-  file.vendor = 0x0483;
-  file.product = 0xDF11;
-  std::vector<uint8_t> data(kImageSize);
-  for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 31 + (i >> 9));
-  file.images.push_back({0, "Internal Flash", {{0x08000000, data}}});
   std::filesystem::create_directories(root / "Version");
-  const std::vector<uint8_t> bytes = file.serialise();
+  const std::vector<uint8_t> bytes = makeSimulatedFirmware(0x0110, kImageSize);
   std::ofstream(root / "Version/Ostrel.dfu", std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return root.string() + "/";
