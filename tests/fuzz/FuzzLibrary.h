@@ -24,7 +24,8 @@ class FuzzLibrary {
   void write(const std::string& relative, std::string_view bytes) const;
   // The file's bytes; empty when it is missing.
   std::string read(const std::string& relative) const;
-  // Empties the data folders, so every input starts from the same library.
+  // Empties the data folders (the version file goes too), so every input
+  // starts from the same library.
   void clear();
 
  private:
