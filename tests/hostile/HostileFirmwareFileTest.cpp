@@ -29,7 +29,8 @@ struct FileCase {
   std::function<void(std::vector<uint8_t>&)> corrupt;
 };
 
-class HostileFirmwareFile : public DfuEngineFixture, public ::testing::WithParamInterface<FileCase> {};
+class HostileFirmwareFile : public DfuEngineFixture,
+                            public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(HostileFirmwareFile, IsRefusedBeforeAnythingIsErased) {
   std::vector<uint8_t> bytes = padFile({{kFlash, pattern(16000, 1)}}).serialise();
@@ -53,20 +54,19 @@ TEST_P(HostileFirmwareFile, IsRefusedBeforeAnythingIsErased) {
   EXPECT_FALSE(view.boxes.empty() && view.failures == 0) << "refused without a word";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, HostileFirmwareFile,
-    ::testing::Values(FileCase{"WrongCrc", [](auto& b) { b[400] ^= 0x01; }},
-                      FileCase{"HugeElementSize",
-                               [](auto& b) {
-                                 putWord(b, kFirstElementSize, 0xFFFFFFF0u);
-                                 reseal(b);
-                               }},
-                      FileCase{"HugeImageSize",
-                               [](auto& b) {
-                                 putWord(b, 6, 0xFFFFFFF0u);
-                                 reseal(b);
-                               }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, HostileFirmwareFile,
+                         ::testing::Values(FileCase{"WrongCrc", [](auto& b) { b[400] ^= 0x01; }},
+                                           FileCase{"HugeElementSize",
+                                                    [](auto& b) {
+                                                      putWord(b, kFirstElementSize, 0xFFFFFFF0u);
+                                                      reseal(b);
+                                                    }},
+                                           FileCase{"HugeImageSize",
+                                                    [](auto& b) {
+                                                      putWord(b, 6, 0xFFFFFFF0u);
+                                                      reseal(b);
+                                                    }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrel::test

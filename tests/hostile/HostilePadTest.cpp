@@ -45,6 +45,13 @@ std::vector<Bytes> cutShort(const Answers& answers) {
   return sent;
 }
 
+// Every answer followed by bytes the report does not have.
+std::vector<Bytes> overlong(const Answers& answers) {
+  std::vector<Bytes> sent = asSent(answers);
+  for (Bytes& answer : sent) answer.resize(kReportSize + 36, 0xEE);
+  return sent;
+}
+
 struct PadCase {
   const char* name;
   Names padNames;
@@ -65,19 +72,34 @@ std::vector<PadCase> padCases() {
       {"PathAndControlNames",
        {"../../../../../../..", "/etc/passwd/////////", "..\\..\\..\\..\\Windows",
         std::string("\x01\x02\x1b[2J\x7f\x08\t\r\nname\x1f\x1e\x1d\x1c\x1b\x1a\x19\x18", 20)},
-       asSent, true, kDefaults, {std::begin(defaultFiles), std::end(defaultFiles)}},
+       asSent,
+       true,
+       kDefaults,
+       {std::begin(defaultFiles), std::end(defaultFiles)}},
       {"ReportsCutShort", kPlain, cutShort, false, kDefaults, kNothing},
-      {"ProfilePacketsCutShort", kPlain, [](const Answers& a) { return a[0][1] == Letter::profile ? cutShort(a) : asSent(a); },
-       false, kPlain, kNothing},
+      // The reader takes one report's worth; the rest is not taken for another.
+      {"ReportsOverlong",
+       kPlain,
+       overlong,
+       true,
+       kPlain,
+       {"app/Myprofile/Four.klt", "app/Myprofile/Name.klt", "app/Myprofile/One.klt",
+        "app/Myprofile/Profile.klt", "app/Myprofile/Three.klt", "app/Myprofile/Two.klt"}},
+      {"ProfilePacketsCutShort", kPlain,
+       [](const Answers& a) { return a[0][1] == Letter::profile ? cutShort(a) : asSent(a); }, false,
+       kPlain, kNothing},
       {"NameAnswersForSlotsZeroAndNine", kPlain,
        onLetter(Letter::name, [](Answers& a) { a[0][3] = a[0][3] == 1 ? 0 : 9; }), false, kDefaults,
        kNothing},
       {"ProfilePacketsForSlotsZeroAndNine", kPlain,
-       onLetter(Letter::profile, [](Answers& a) { for (Report& r : a) r[3] = r[2] % 2 ? 0 : 9; }), true,
-       kPlain, kNothing},
+       onLetter(Letter::profile,
+                [](Answers& a) {
+                  for (Report& r : a) r[3] = r[2] % 2 ? 0 : 9;
+                }),
+       true, kPlain, kNothing},
       {"ProfilePacketsReversed", kPlain,
-       onLetter(Letter::profile, [](Answers& a) { std::reverse(a.begin(), a.end()); }), true, kPlain,
-       kNothing},
+       onLetter(Letter::profile, [](Answers& a) { std::reverse(a.begin(), a.end()); }), true,
+       kPlain, kNothing},
       {"ProfilePacketRepeated", kPlain,
        onLetter(Letter::profile, [](Answers& a) { a.insert(a.begin() + 4, a[4]); }), true, kPlain,
        kNothing},
@@ -142,7 +164,8 @@ TEST_P(HostilePadTest, EndsRefusedOrUnfiledAndWritesNothingElsewhere) {
     EXPECT_EQ(app.LinkState, kPadConnected);
   }
   EXPECT_EQ(observer.sequencesDone, c.sequenceEnds ? 1 : 0);
-  for (int i = 0; i < kSlotCount; ++i) EXPECT_EQ(app.slotNames[i], c.namesTaken[i]) << "slot " << i + 1;
+  for (int i = 0; i < kSlotCount; ++i)
+    EXPECT_EQ(app.slotNames[i], c.namesTaken[i]) << "slot " << i + 1;
   EXPECT_EQ(changes(before, snapshot(root)), c.changed);
 }
 

@@ -65,7 +65,8 @@ TEST_F(HostileProfileList, NamesThatLeaveTheMakerFolderAreNeverFetched) {
     EXPECT_EQ(after[path], bytes) << path;
     after.erase(path);
   }
-  const std::set<std::string> added = {"app/Downloadprofile/Name.klt", "app/Keltoprofile/Kelto-Good.klt",
+  const std::set<std::string> added = {"app/Downloadprofile/Name.klt",
+                                       "app/Keltoprofile/Kelto-Good.klt",
                                        "app/Keltoprofile/Name.klt"};
   std::set<std::string> found;
   for (const auto& [path, bytes] : after) found.insert(fs::path(path).generic_string());
@@ -79,8 +80,8 @@ TEST(HostilePassiveReply, AnotherHostIsNeverConnected) {
   net::Socket trap;
   ASSERT_TRUE(trap.create() && trap.listen("127.0.0.2", 1));
   const uint16_t port = trap.localEndpoint()->port;
-  const std::string passive = "227 Entering Passive Mode (127,0,0,2," + std::to_string(port / 256) + "," +
-                              std::to_string(port % 256) + ")";
+  const std::string passive = "227 Entering Passive Mode (127,0,0,2," + std::to_string(port / 256) +
+                              "," + std::to_string(port % 256) + ")";
   test::ScriptedServer server([&](test::ScriptedSession& s) {
     s.send("220 ready");
     s.answer({"230 in", "200 binary", passive});

@@ -23,7 +23,8 @@ class ScriptedHidDevice : public HidDevice {
   explicit ScriptedHidDevice(AnswerScript script) : script_(std::move(script)) {}
 
   int readReport(uint8_t* buffer, std::size_t size) override;
-  bool writeReport(const uint8_t* data, std::size_t size, std::chrono::milliseconds timeout) override;
+  bool writeReport(const uint8_t* data, std::size_t size,
+                   std::chrono::milliseconds timeout) override;
   void close() override;
 
   // True while a reader waits and no answer is left: everything the script

@@ -90,7 +90,8 @@ TEST_F(LinuxHotplugStorm, EveryPlugInRunsTheSequenceOnceAndNothingIsLeftRunning)
       ASSERT_TRUE(runSequences(done + 1));
     }
     pads.unplug();
-    ASSERT_TRUE(runUntil([&] { return !link->padFound() && app.LinkState == kNoPad; })) << "plug-in " << i;
+    ASSERT_TRUE(runUntil([&] { return !link->padFound() && app.LinkState == kNoPad; }))
+        << "plug-in " << i;
     pads.forget();
     dispatcher.drain();
     EXPECT_EQ(pads.versionQueries(i), 1) << "plug-in " << i;

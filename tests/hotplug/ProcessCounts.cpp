@@ -13,9 +13,11 @@ std::size_t entries(const char* folder, const std::vector<std::string>& ignored)
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code linkError;
-    const std::string target = ignored.empty() ? std::string() : fs::read_symlink(it->path(), linkError).string();
-    const bool skip = std::any_of(ignored.begin(), ignored.end(),
-                                  [&](const std::string& start) { return target.starts_with(start); });
+    const std::string target =
+        ignored.empty() ? std::string() : fs::read_symlink(it->path(), linkError).string();
+    const bool skip = std::any_of(ignored.begin(), ignored.end(), [&](const std::string& start) {
+      return target.starts_with(start);
+    });
     if (!skip) ++count;
   }
   return count;
