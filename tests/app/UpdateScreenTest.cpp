@@ -99,6 +99,7 @@ class UpdateScreen : public ::testing::Test {
              harness.state().padFirmwareVersion == version;
     });
   }
+  void waitForBootLoaderInVain();
   bool detachSent() {
     for (const Report& report : harness.pad.receivedReports())
       if (report[1] == Letter::detach) return true;
@@ -189,6 +190,10 @@ TEST_P(UpdateScreenEnds, WithItsPictureAndOk) {
   EXPECT_TRUE(shows(Dlg::kOk));
   EXPECT_FALSE(shows(Dlg::kYes));
   EXPECT_FALSE(detachSent());
+  // No key presses OK.
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space})
+    QTest::keyClick(harness.control(screen(), Dlg::kOk), key);
+  EXPECT_TRUE(screen().isVisible());
   harness.click(screen(), Dlg::kOk);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
 }
@@ -214,11 +219,11 @@ TEST_F(UpdateScreen, FirmwareDownloadFailureShowsNoInternetAndKeepsThePad) {
   EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Pad);
 }
 
-TEST_F(UpdateScreen, BootLoaderThatNeverComesFailsAfterSixtyTicks) {
+// Waiting for a boot loader to program: the progress text counts the ticks,
+// and the sixtieth ends in the failed state.
+void UpdateScreen::waitForBootLoaderInVain() {
   serveVersion("1.10");
   serveFirmware();
-  openGeneralScreen();
-  harness.pad.setRequestFilter([](const Report& r) { return r[1] != Letter::detach; });
   pressFirmwareUpdate();
   ASSERT_TRUE(tickUntilState(Dlg::kOffer));
   harness.click(screen(), Dlg::kYes);
@@ -232,6 +237,22 @@ TEST_F(UpdateScreen, BootLoaderThatNeverComesFailsAfterSixtyTicks) {
   EXPECT_TRUE(shows(Dlg::kOk));
   tick();
   EXPECT_FALSE(screen().timer().isActive()) << "the failed state stops timer 1";
+}
+
+TEST_F(UpdateScreen, BootLoaderThatNeverComesFailsAfterSixtyTicks) {
+  openGeneralScreen();
+  harness.pad.setRequestFilter([](const Report& r) { return r[1] != Letter::detach; });
+  waitForBootLoaderInVain();
+}
+
+TEST_F(UpdateScreen, BootLoaderThatCannotDownloadIsNeverProgrammed) {
+  SimulatedDfuseConfig uploadOnly;
+  uploadOnly.attributes = 0x0A;  // bit 0 (download) clear
+  harness.rig.setBootLoaderConfig(uploadOnly);
+  openGeneralScreen();
+  waitForBootLoaderInVain();
+  ASSERT_NE(harness.rig.bootLoader(), nullptr);
+  EXPECT_EQ(harness.rig.bootLoader()->erasedSectors(), 0u);
 }
 
 TEST_F(UpdateScreen, UnplugDuringProgrammingFailsThenTheReturningBootLoaderIsRecovered) {

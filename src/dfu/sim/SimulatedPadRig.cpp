@@ -38,6 +38,11 @@ void SimulatedPadRig::unplug() {
 
 std::shared_ptr<SimulatedDfuseDevice> SimulatedPadRig::bootLoader() const { return bus_.device(kBootLoaderPath); }
 
+void SimulatedPadRig::setBootLoaderConfig(SimulatedDfuseConfig config) {
+  std::lock_guard lock(transition_);
+  config_ = std::move(config);
+}
+
 void SimulatedPadRig::setBootLoaderFaults(const SimulatedDfuseFaults& faults) {
   std::lock_guard lock(transition_);
   config_.faults = faults;

@@ -39,7 +39,9 @@ class SimulatedPadRig {
 
   // The boot loader now on the bus, or nullptr.
   std::shared_ptr<SimulatedDfuseDevice> bootLoader() const;
-  // Faults of every boot loader that arrives from now on.
+  // What every boot loader that arrives from now on is like.
+  void setBootLoaderConfig(SimulatedDfuseConfig config);
+  // Its faults, also of the boot loader now on the bus.
   void setBootLoaderFaults(const SimulatedDfuseFaults& faults);
   // How many times the boot loader has arrived.
   int bootLoaderArrivals() const;
