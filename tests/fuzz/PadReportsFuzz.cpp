@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as the pad's answers, cut into 64-byte reports
-// (a shorter last one included), read as the link's reader thread reads them
-// and handed to the owner thread. Slot names stay usable as file names, the
+// (a shorter last one included, which only becomes the last report seen),
+// read as the link's reader thread reads them and handed to the owner thread. Slot names stay usable as file names, the
 // requests of the connection sequence stay within the four slots, and every
 // profile that comes out encodes back to the packets it came from and is the
 // one filed for its slot.
@@ -91,7 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(link.app.lastReport == report);
     for (const std::string& name : link.app.slotNames) check(ostrel::isSafeName(name));
     check(link.reader.nameRequestCount() <= 4 && link.reader.profileRequestCount() <= 4);
-    // The packets the assembler takes: profile answers for slots 1 to 4.
+    // The packets the assembler takes: whole profile answers for slots 1 to 4
+    // (a report cut short is never decoded).
+    if (length < ostrel::kReportSize) continue;
     if (report[0] != ostrel::kReportId || report[1] != ostrel::Letter::profile) continue;
     if (report[3] < 1 || report[3] > 4) continue;
     profilePackets.push_back(report);
