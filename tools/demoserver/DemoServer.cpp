@@ -24,4 +24,10 @@ bool DemoServer::start() {
   return true;
 }
 
+bool DemoServer::resume() {
+  if (ftp_.resume()) return true;
+  problem_ = ftp_.problem().isEmpty() ? QStringLiteral("the server was never started") : ftp_.problem();
+  return false;
+}
+
 }  // namespace ostrel

@@ -21,7 +21,7 @@ class DemoServer {
   ServerSettings settings() const { return ftp_.settings(); }
   // The server away (connections refused) and back with the same settings.
   void pause() { ftp_.stop(); }
-  bool resume() { return ftp_.resume(); }
+  bool resume();
 
  private:
   QTemporaryDir folder_;

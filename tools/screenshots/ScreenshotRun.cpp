@@ -7,7 +7,9 @@
 
 #include <cstdio>
 
+#include "DemoServerContent.h"
 #include "NameAndSaveShots.h"
+#include "UpdateShots.h"
 #include "app/COstrel_ControllerDlg.h"
 #include "app/Profile.h"
 #include "app/ResourceRoot.h"
@@ -34,6 +36,10 @@ ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFol
   COstrel_ControllerApp::Environment environment{
       pad_, sleeper_, *this, [] { return true; }, dataFolder_.path().toStdString() + "/", std::string(),
       QString::fromStdString(resourceRoot(program))};
+  environment.dfuTransport = &rig_.bus();
+  environment.dfuClock = &clock_;
+  const std::string factory = writeFactoryFirmware(dataFolder_.path().toStdString());
+  if (!factory.empty()) problems_ << QString::fromStdString(factory);
   if (server_.start()) {
     environment.server = server_.settings();
   } else {
@@ -83,6 +89,7 @@ int ScreenshotRun::run() {
   editorScreens();
   savePromptShots(*this);
   nameScreenShots(*this);  // leaves a new, unsaved name in slot 1
+  updateShots(*this, rig_, server_);
   containerScreens();
   for (const QString& problem : problems_) std::fprintf(stderr, "%s\n", qPrintable(problem));
   return problems_.isEmpty() ? 0 : 1;
@@ -95,8 +102,8 @@ bool ScreenshotRun::waitUntil(const std::function<bool()>& done) {
   return done();
 }
 
-void ScreenshotRun::save(const QString& name) {
-  QCoreApplication::processEvents();
+void ScreenshotRun::save(const QString& name, bool settle) {
+  if (settle) QCoreApplication::processEvents();
   const QString path = QDir(output_).filePath(name);
   if (window().grab().save(path)) {
     std::printf("%s\n", qPrintable(path));
@@ -108,7 +115,7 @@ void ScreenshotRun::save(const QString& name) {
 void ScreenshotRun::firstScreens() {
   AppState& state = app_->state();
   save(QStringLiteral("first-screen-0-no-pad.png"));
-  pad_.plug();
+  rig_.plugPad();
   if (waitUntil([&] { return state.LinkState == kPadConnected; })) save(QStringLiteral("first-screen-1-connected.png"));
   pad_.switchToXbox360();
   if (waitUntil([&] { return state.LinkState == kPadXbox360; })) save(QStringLiteral("first-screen-2-xbox360.png"));
@@ -117,7 +124,7 @@ void ScreenshotRun::firstScreens() {
   window().refresh();
   save(QStringLiteral("first-screen-3-boot-loader.png"));
   state.LinkState = kNoPad;
-  pad_.plug();
+  rig_.plugPad();
   waitUntil([&] { return state.LinkState == kPadConnected; });
 }
 
@@ -183,7 +190,7 @@ void ScreenshotRun::containerScreens() {
   save(QStringLiteral("quit-prompt.png"));
   container->showScreen(kHomeScreen);
   QCoreApplication::processEvents();
-  pad_.unplug();
+  rig_.unplug();
   // The real grace time passes before the container gives up on the pad.
   if (waitUntil([&] { return container->notConnectedScreen()->isVisible(); }))
     save(QStringLiteral("not-connected.png"));

@@ -13,7 +13,8 @@
 #include "app/COstrel_ControllerApp.h"
 #include "app/ProcessShell.h"
 #include "link/SystemSleeper.h"
-#include "link/hid/SimulatedPad.h"
+#include "dfu/SystemDfuClock.h"
+#include "dfu/sim/SimulatedPadRig.h"
 
 namespace ostrel {
 
@@ -43,8 +44,9 @@ class ScreenshotRun : public ProcessShell {
   void click(int32_t screen, int id);
   // Processes events until done holds (a problem after 10 s).
   bool waitUntil(const std::function<bool()>& done);
-  // Saves the window as name in the output folder.
-  void save(const QString& name);
+  // Saves the window as name in the output folder; settle first processes
+  // what is pending (a screen just opened may then move on).
+  void save(const QString& name, bool settle = true);
   void problem(const QString& text) { problems_ << text; }
 
  private:
@@ -59,7 +61,9 @@ class ScreenshotRun : public ProcessShell {
   QString output_;
   QTemporaryDir dataFolder_;
   DemoServer server_;
-  SimulatedPad pad_;
+  SystemDfuClock clock_;
+  SimulatedPadRig rig_{clock_};
+  SimulatedPad& pad_ = rig_.pad();
   SystemSleeper sleeper_;
   std::unique_ptr<COstrel_ControllerApp> app_;
   QStringList problems_;
