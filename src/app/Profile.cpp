@@ -12,6 +12,7 @@
 #include "screens/ScreenKeyFilter.h"
 #include "screens/StickScreen.h"
 #include "screens/profile1_Dialog.h"
+#include "screens/profile_Dialog_Download_Profile.h"
 #include "screens/profile_Save_Dialog.h"
 
 namespace ostrel {
@@ -37,6 +38,7 @@ Profile::Profile(AppContext& context, QWidget* parent)
   addScreen(kStickScreen, new StickScreen(screens, this));
   addScreen(kButtonScreen, new Profile5_Dialog(screens, this));
   addScreen(kGeneralScreen, new Profile3_Dialog(screens, this));
+  addScreen(kDownloadScreen, new profile_Dialog_Download_Profile(screens, this));
   addScreen(kSavePromptScreen, new profile_Save_Dialog(screens, this));
   addScreen(kSaveNameScreen, new Profile2_Dialog(screens, this));
   addScreen(kQuitPromptScreen, new profile_Dialog_Qiut(context_, *this));

@@ -41,7 +41,11 @@ void DownloadAnimation::start(int32_t selected) {
 void DownloadAnimation::profileArrived() { ++doneCount_; }
 
 bool DownloadAnimation::moving() const {
-  return finished_ || (animating_ && (singleDone() || targetFrame(selectedTotal_, doneCount_) > 0));
+  if (finished_) return true;
+  if (!animating_) return false;
+  if (singleDone()) return true;
+  const int32_t target = targetFrame(selectedTotal_, doneCount_);
+  return target > 0 && frame_ <= target;
 }
 
 bool DownloadAnimation::step() {

@@ -30,8 +30,8 @@ class DownloadAnimation {
   void profileArrived();
   // One step; true when the strip must be drawn again.
   bool step();
-  // False when no step could change anything until start or profileArrived,
-  // so the owner may stop stepping meanwhile.
+  // False when no step could change the picture until start or
+  // profileArrived, so the owner may stop stepping meanwhile.
   bool moving() const;
 
   // The frame the strip runs to after done of total chosen profiles arrived;

@@ -75,7 +75,9 @@ TEST(DownloadAnimation, ThreeChosenRunOnePastEachTargetThenToSuccess) {
   EXPECT_EQ(stepsToNextFrame(strip, 50), 0);
 
   strip.profileArrived();
+  EXPECT_TRUE(strip.moving());
   EXPECT_EQ(framesUntilStill(strip), (std::vector<int32_t>{2, 3, 4}));
+  EXPECT_FALSE(strip.moving());  // one past the target, until the next arrives
   strip.profileArrived();
   EXPECT_EQ(framesUntilStill(strip), (std::vector<int32_t>{5, 6, 7}));
   strip.profileArrived();
