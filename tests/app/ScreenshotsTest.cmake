@@ -4,6 +4,8 @@
 set(expected
   save-prompt-0-quit.png save-prompt-1-stick.png save-prompt-2-buttons.png
   name-new.png name-warning-1-taken.png name-warning-2-not-allowed.png name-rename.png
+  download-contacting.png download-list-ticked.png download-progress-3.png download-progress-7.png
+  download-success.png
   update-no-pad.png update-no-internet.png update-failed.png update-recovery.png
   update-success-recovery.png update-contacting.png update-offer.png update-progress.png
   update-success.png

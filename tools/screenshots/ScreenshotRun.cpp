@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "DemoServerContent.h"
+#include "DownloadShots.h"
 #include "NameAndSaveShots.h"
 #include "UpdateShots.h"
 #include "app/COstrel_ControllerDlg.h"
@@ -89,6 +90,7 @@ int ScreenshotRun::run() {
   editorScreens();
   savePromptShots(*this);
   nameScreenShots(*this);  // leaves a new, unsaved name in slot 1
+  downloadShots(*this);
   updateShots(*this, rig_, server_);
   containerScreens();
   for (const QString& problem : problems_) std::fprintf(stderr, "%s\n", qPrintable(problem));
