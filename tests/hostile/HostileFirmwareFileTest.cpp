@@ -6,6 +6,7 @@
 // truncation is refused by the parser (dfu DfuseFileTest: DfuseFile.*).
 
 #include "DfuEngineFixture.h"
+#include "LibraryTestFolder.h"
 #include "dfu/Crc32.h"
 
 namespace ostrel::test {
@@ -38,6 +39,7 @@ TEST_P(HostileFirmwareFile, IsRefusedBeforeAnythingIsErased) {
   folder.write("Version/Ostrel.dfu", bytes);
   auto pad = plugPad();
   const std::vector<uint8_t> flashBefore = pad->memory(kFlash, kFlashChecked);
+  const auto filesBefore = testing::snapshot(folder.path());
 
   app.ScreenId = 11;
   view.state = 7;
@@ -52,6 +54,7 @@ TEST_P(HostileFirmwareFile, IsRefusedBeforeAnythingIsErased) {
   EXPECT_EQ(pad->writtenBlocks(), 0u);
   EXPECT_EQ(pad->memory(kFlash, kFlashChecked), flashBefore);
   EXPECT_FALSE(view.boxes.empty() && view.failures == 0) << "refused without a word";
+  EXPECT_EQ(testing::snapshot(folder.path()), filesBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileFirmwareFile,
