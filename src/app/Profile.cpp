@@ -12,6 +12,9 @@
 #include "screens/ScreenKeyFilter.h"
 #include "screens/StickScreen.h"
 #include "screens/profile1_Dialog.h"
+#include "screens/profile_Dialog_Controller_Profile.h"
+#include "screens/profile_Dialog_Kelto_Profile.h"
+#include "screens/profile_Dialog_Name_List.h"
 #include "screens/profile_Dialog_Download_Profile.h"
 #include "screens/profile_Save_Dialog.h"
 
@@ -38,6 +41,9 @@ Profile::Profile(AppContext& context, QWidget* parent)
   addScreen(kStickScreen, new StickScreen(screens, this));
   addScreen(kButtonScreen, new Profile5_Dialog(screens, this));
   addScreen(kGeneralScreen, new Profile3_Dialog(screens, this));
+  addScreen(kControllerListScreen, new profile_Dialog_Controller_Profile(screens, this));
+  addScreen(kNameListScreen, new profile_Dialog_Name_List(screens, this));
+  addScreen(kMakerListScreen, new profile_Dialog_Kelto_Profile(screens, this));
   addScreen(kDownloadScreen, new profile_Dialog_Download_Profile(screens, this));
   addScreen(kSavePromptScreen, new profile_Save_Dialog(screens, this));
   addScreen(kSaveNameScreen, new Profile2_Dialog(screens, this));
