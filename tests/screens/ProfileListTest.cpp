@@ -160,6 +160,17 @@ TEST_F(ProfileListTest, DeleteNeedsASelectionAndNeverRemovesDefault) {
   QTest::mouseClick(myList->findChild<QAbstractButton*>("1190"), Qt::LeftButton);
   EXPECT_FALSE(myList->deletePromptShown());
   EXPECT_TRUE(fs::exists(root / "Myprofile" / "Mine.klt"));
+
+  // A selection let go while the prompt is open (a Ctrl click) deletes nothing.
+  press(*myList, Qt::Key_Delete);
+  ASSERT_TRUE(myList->deletePromptShown());
+  QTest::mouseClick(myList->list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    rowCentre(*myList, "Mine"));
+  ASSERT_FALSE(myList->selectedName());
+  QTest::mouseClick(myList->findChild<QAbstractButton*>("1189"), Qt::LeftButton);
+  EXPECT_FALSE(myList->deletePromptShown());
+  EXPECT_TRUE(fs::exists(root / "Myprofile" / "Mine.klt"));
+  EXPECT_EQ(rows(*myList), (std::vector<std::string>{"Default", "Mine"}));
 }
 
 TEST_F(ProfileListTest, TheListsTakeTheirOwnKeys) {
