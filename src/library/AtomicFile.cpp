@@ -8,6 +8,8 @@
 #include <system_error>
 #include <vector>
 
+#include "library/FileSync.h"
+
 namespace ostrel {
 
 namespace fs = std::filesystem;
@@ -49,7 +51,7 @@ bool AtomicFile::write(const fs::path& target, std::string_view bytes,
                        const BeforeReplace& beforeReplace) {
   const fs::path temporary = temporaryBeside(target);
   std::error_code ec;
-  if (!writeWhole(temporary, bytes)) {
+  if (!writeWhole(temporary, bytes) || !syncFile(temporary)) {
     fs::remove(temporary, ec);
     return false;
   }
@@ -59,6 +61,7 @@ bool AtomicFile::write(const fs::path& target, std::string_view bytes,
     fs::remove(temporary, ec);
     return false;
   }
+  syncFolder(target.parent_path());
   return true;
 }
 

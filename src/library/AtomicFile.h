@@ -1,9 +1,10 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes. A write goes to a
-// temporary file in the target's folder, is flushed and closed, and is then
-// renamed over the target: whoever looks at the target sees the old bytes or
-// the new ones, never a part. The temporary name never contains ".klt", so a
-// leftover from a crash is never taken for a profile.
+// temporary file in the target's folder, is flushed to the disk and closed,
+// and is then renamed over the target: whoever looks at the target, after a
+// crash or a power loss, sees the old bytes or the new ones, never a part.
+// The temporary name never contains ".klt", so a leftover from a crash is
+// never taken for a profile.
 
 #include <filesystem>
 #include <functional>
