@@ -6,6 +6,7 @@ set(expected
   name-new.png name-warning-1-taken.png name-warning-2-not-allowed.png name-rename.png
   download-contacting.png download-list-ticked.png download-progress-3.png download-progress-7.png
   download-success.png
+  name-list.png name-list-delete-prompt.png maker-list.png controller-list.png
   update-no-pad.png update-no-internet.png update-failed.png update-recovery.png
   update-success-recovery.png update-contacting.png update-offer.png update-progress.png
   update-success.png

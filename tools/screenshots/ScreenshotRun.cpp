@@ -9,6 +9,7 @@
 
 #include "DemoServerContent.h"
 #include "DownloadShots.h"
+#include "ListShots.h"
 #include "NameAndSaveShots.h"
 #include "UpdateShots.h"
 #include "app/COstrel_ControllerDlg.h"
@@ -91,6 +92,7 @@ int ScreenshotRun::run() {
   savePromptShots(*this);
   nameScreenShots(*this);  // leaves a new, unsaved name in slot 1
   downloadShots(*this);
+  listShots(*this);
   updateShots(*this, rig_, server_);
   containerScreens();
   for (const QString& problem : problems_) std::fprintf(stderr, "%s\n", qPrintable(problem));
@@ -98,7 +100,7 @@ int ScreenshotRun::run() {
 }
 
 bool ScreenshotRun::waitUntil(const std::function<bool()>& done) {
-  const QDeadlineTimer deadline(10000);
+  const QDeadlineTimer deadline(30000);  // generous: a loaded machine is slow
   while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   if (!done()) problems_ << QStringLiteral("The program did not reach the state of the next screenshot");
   return done();

@@ -42,7 +42,7 @@ class ScreenshotRun : public ProcessShell {
   bool shown(int32_t screen);
   // Clicks control id of a screen, as the mouse would.
   void click(int32_t screen, int id);
-  // Processes events until done holds (a problem after 10 s).
+  // Processes events until done holds (a problem after 30 s).
   bool waitUntil(const std::function<bool()>& done);
   // Saves the window as name in the output folder; settle first processes
   // what is pending (a screen just opened may then move on).
