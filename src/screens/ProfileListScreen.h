@@ -8,7 +8,6 @@
 // Opening the screen (loadSlot) fills the list afresh; the home screen has
 // rebuilt the folder's index just before. User-interface thread only.
 
-#include <QByteArray>
 #include <QRect>
 #include <QWidget>
 

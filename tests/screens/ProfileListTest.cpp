@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QTest>
 
+#include <fstream>
+#include <iterator>
+
 #include "ProfileListFixture.h"
 #include "controls/CTransparentListBoxnocheck.h"
 #include "profile/ProfileRecord.h"
@@ -22,6 +25,11 @@ constexpr ListCase kLists[] = {
     {ProfileListTest::kMine, "Paddles", 1189, 1190},
     {ProfileListTest::kMaker, "kelto-paddles", 1191, 1192},
 };
+
+std::string fileBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 bool promptButtonsShown(ProfileListScreen& screen, const ListCase& c) {
   auto* yes = screen.findChild<QAbstractButton*>(QString::number(c.yes));
@@ -195,16 +203,38 @@ TEST_F(ProfileListTest, TheListsTakeTheirOwnKeys) {
   }
 }
 
-TEST_F(ProfileListTest, TabStaysInTheNameListButMovesOnInTheMakerList) {
+TEST_F(ProfileListTest, TabStaysInTheNameListSpaceInTheMakerList) {
+  makeProfile("Mine", 0);
   makeProfile("kelto-2", 0);
-  for (ProfileListScreen* screen : {static_cast<ProfileListScreen*>(myList.get()),
-                                    static_cast<ProfileListScreen*>(makerList.get())}) {
-    open(*screen);
-    screen->list()->setFocus();
-    ASSERT_TRUE(screen->list()->hasFocus());
-    QTest::keyClick(screen->list(), Qt::Key_Tab);
-    EXPECT_EQ(screen->list()->hasFocus(), screen == myList.get());
+  for (const ListCase& c : kLists) {
+    SCOPED_TRACE(c.profile);
+    ProfileListScreen& screen = list(c.which);
+    open(screen);
+    CTransparentListBoxnocheck* rows = screen.list();
+    rows->setFocus();
+    ASSERT_TRUE(rows->hasFocus());
+    QTest::keyClick(rows, Qt::Key_Tab);
+    EXPECT_EQ(rows->hasFocus(), c.which == kMine);
+
+    // Space would select the row the list is on.
+    rows->setFocus();
+    rows->setCurrentRow(rows->count() - 1, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(rows, Qt::Key_Space);
+    EXPECT_EQ(rows->selectedItems().isEmpty(), c.which == kMaker);
   }
+}
+
+TEST_F(ProfileListTest, ALoadedMakerProfileIsNeverChangedByEdits) {
+  makeProfile("kelto-2", 0);
+  open(*makerList);
+  doubleClickAt(*makerList, rowCentre(*makerList, "kelto-2"));
+  ASSERT_EQ(app.slotNames[0], "kelto-2");
+  const fs::path file = root / "Keltoprofile" / "kelto-2.klt";
+  const std::string before = fileBytes(file);
+  // The home screen's lower Save writes the slot value by value.
+  home->switchShortcuts(true);
+  home->saveSlot();
+  EXPECT_EQ(fileBytes(file), before);
 }
 
 TEST_F(ProfileListTest, ALowerCasePNeverReachesTheList) {
