@@ -98,6 +98,21 @@ TEST_F(ProfileListTest, DoubleClickLoadsTheProfileWithItsShortcutSwitch) {
   }
 }
 
+TEST_F(ProfileListTest, TheSwitchFollowsTheWholePartOfTheShortcutValue) {
+  const std::pair<float, uint8_t> cases[] = {{0.5f, 0}, {-0.9f, 0}, {1.0f, 1},
+                                             {-1.5f, 1}, {2.7f, 1},  {1e20f, 1}};
+  for (const auto& [value, off] : cases) {
+    SCOPED_TRACE(value);
+    makeProfile("Value", value);
+    app.slotOff[0] = app.savedSlotOff[0] = off ? 0 : 1;
+    open(*myList);
+    doubleClickAt(*myList, rowCentre(*myList, "Value"));
+    EXPECT_EQ(app.slotOff[0], off);
+    EXPECT_EQ(app.savedSlotOff[0], off);
+    fs::remove(root / "Myprofile" / "Value.klt");
+  }
+}
+
 TEST_F(ProfileListTest, DoubleClickBelowTheRowsOnlyLeadsHome) {
   makeProfile("Paddles", 1);
   open(*myList);
