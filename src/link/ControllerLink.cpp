@@ -162,6 +162,9 @@ void ControllerLink::onRemoval() {
     context_.app.expectDetach = 0;  // leaving for the boot loader, not gone
     return;
   }
+  // Its boot loader may be found before its removal is: the firmware update
+  // then holds the view until the pad returns.
+  if (context_.app.LinkState == kPadDfu) return;
   context_.app.LinkState = kNoPad;
   startGraceTime();
 }

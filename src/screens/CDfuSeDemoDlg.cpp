@@ -179,7 +179,14 @@ void CDfuSeDemoDlg::startRecovery() {
   startUpdate();
   // Found while the container is still being made (its first look for a
   // boot loader), the screen is shown once the container is complete.
-  QMetaObject::invokeMethod(this, [this] { context_.host.showCurrentScreen(); }, Qt::QueuedConnection);
+  // A screen still in view may paint meanwhile and take the screen number.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        context_.app.ScreenId = kUpdateScreen;
+        context_.host.showCurrentScreen();
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace ostrel

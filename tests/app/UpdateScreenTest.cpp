@@ -284,6 +284,42 @@ TEST_F(UpdateScreen, UnplugDuringProgrammingFailsThenTheReturningBootLoaderIsRec
   EXPECT_TRUE(screen().isVisible());
 }
 
+// A boot loader that turns up while another screen is shown takes over the
+// view, whichever the pad's removal and the boot loader's arrival is handled
+// first, and the end of the pad's grace time does not take the view back.
+TEST_F(UpdateScreen, BootLoaderFoundWhileAnotherScreenIsShownIsRecoveredInView) {
+  for (const bool arrivalFirst : {false, true}) {
+    SCOPED_TRACE(arrivalFirst ? "boot loader seen before the pad's removal" : "pad's removal seen first");
+    AppHarness program;
+    program.server = ftp.settings();
+    writeFile(fs::path(program.programFolder().toStdString()) / "Version/factory.dfu", factory);
+    ASSERT_TRUE(program.start());
+    program.plug(true);
+    program.click(program.window(), COstrel_ControllerDlg::kNextId);
+    program.state().ScreenId = kGeneralScreen;
+    program.container().showCurrentScreen();
+    QTest::qWait(20);  // the general screen paints, taking the screen number
+    auto& update = *static_cast<Dlg*>(program.container().page(kUpdateScreen));
+    update.setTickPeriod(3600 * 1000);
+    if (arrivalFirst) {
+      program.rig.bus().plug("early-boot-loader", std::make_shared<SimulatedDfuseDevice>(SimulatedDfuseConfig{}, program.dfuClock));
+      ASSERT_TRUE(program.waitFor([&] { return update.updateState() == Dlg::kWaitingForDfu; }));
+      program.pad.unplug();
+    } else {
+      program.rig.enterBootLoader();
+      ASSERT_TRUE(program.waitFor([&] { return update.updateState() == Dlg::kWaitingForDfu; }));
+    }
+    QTest::qWait(20);
+    program.timer.fire();  // the pad's grace time ends
+    QTest::qWait(20);
+    EXPECT_EQ(program.state().LinkState, kPadDfu);
+    EXPECT_EQ(program.state().ScreenId, kUpdateScreen);
+    EXPECT_TRUE(update.isVisible());
+    EXPECT_FALSE(program.container().page(kGeneralScreen)->isVisible());
+    EXPECT_EQ(update.statePicture(), "Screen8/recover.png");
+  }
+}
+
 // A boot loader on the bus when the program starts: the pad is recovered
 // before the first screen is left.
 class UpdateScreenAtStartUp : public UpdateScreen {
