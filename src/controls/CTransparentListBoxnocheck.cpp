@@ -1,7 +1,10 @@
 #include "controls/CTransparentListBoxnocheck.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <algorithm>
 
 #include "controls/FixedRowDelegate.h"
 #include "controls/WindowsFont.h"
@@ -79,7 +82,10 @@ void CTransparentListBoxnocheck::refresh() { redraw(true); }
 void CTransparentListBoxnocheck::drawRow(QPainter& painter, int row, const QRect& rowRect,
                                          bool selected) const {
   if (row < 0 || row >= count()) return;
-  const QRect textRect(textLeft_, rowRect.top(), rowRect.right() + 1 - textLeft_, kRowHeight);
+  // The text cell is a little taller than the row: the text runs over the
+  // row's lower edge rather than losing its descenders and underscores.
+  const int textHeight = std::max(kRowHeight, QFontMetrics(font()).height());
+  const QRect textRect(textLeft_, rowRect.top(), rowRect.right() + 1 - textLeft_, textHeight);
   const QString text = item(row)->text();
   // Tabs expanded; '&' is plain text (no mnemonic flag).
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs;

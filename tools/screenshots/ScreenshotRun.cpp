@@ -102,13 +102,15 @@ int ScreenshotRun::run() {
 bool ScreenshotRun::waitUntil(const std::function<bool()>& done) {
   const QDeadlineTimer deadline(30000);  // generous: a loaded machine is slow
   while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  if (!done()) problems_ << QStringLiteral("The program did not reach the state of the next screenshot");
+  if (!done())
+    problems_ << QStringLiteral("The program did not reach the state of the screenshot after ") + lastSaved_;
   return done();
 }
 
 void ScreenshotRun::save(const QString& name, bool settle) {
   if (settle) QCoreApplication::processEvents();
   const QString path = QDir(output_).filePath(name);
+  lastSaved_ = name;
   if (window().grab().save(path)) {
     std::printf("%s\n", qPrintable(path));
   } else {

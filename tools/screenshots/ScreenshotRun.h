@@ -67,6 +67,7 @@ class ScreenshotRun : public ProcessShell {
   SystemSleeper sleeper_;
   std::unique_ptr<COstrel_ControllerApp> app_;
   QStringList problems_;
+  QString lastSaved_;  // names where a run that got stuck had come to
 };
 
 }  // namespace ostrel
