@@ -1,7 +1,9 @@
 #include "ProcessCounts.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace ostrel::testing {
 namespace {
@@ -29,6 +31,16 @@ ProcessCounts ProcessCounts::now(const std::vector<std::string>& ignored) {
   // The listing of /proc/self/fd holds its own descriptor; it counts alike
   // every time.
   return {entries("/proc/self/task", {}), entries("/proc/self/fd", ignored)};
+}
+
+ProcessCounts ProcessCounts::settled(const ProcessCounts& limit, const std::vector<std::string>& ignored) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  ProcessCounts counts = now(ignored);
+  while (!counts.noMoreThan(limit) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    counts = now(ignored);
+  }
+  return counts;
 }
 
 }  // namespace ostrel::testing

@@ -16,7 +16,13 @@ struct ProcessCounts {
   // Descriptors whose target starts with one of ignored (a mock's own, say)
   // are not counted.
   static ProcessCounts now(const std::vector<std::string>& ignored = {});
-  bool operator==(const ProcessCounts&) const = default;
+  // The counts once they are no higher than limit, or after a second: a
+  // thread that was joined or a sanitizer's helper may take a moment to leave
+  // /proc, while a leak stays.
+  static ProcessCounts settled(const ProcessCounts& limit, const std::vector<std::string>& ignored = {});
+  bool noMoreThan(const ProcessCounts& limit) const {
+    return threads <= limit.threads && descriptors <= limit.descriptors;
+  }
 };
 
 inline std::ostream& operator<<(std::ostream& out, const ProcessCounts& counts) {
