@@ -71,6 +71,8 @@ class DfuEngine {
   std::vector<DfuTargetRow>& targetRows() { return targetRows_; }
   int selectedTarget() const { return selectedTarget_; }
   const std::vector<MemoryTarget>* memoryMap() { return prt_.STDFUPRT_GetMapping(map_); }
+  // True while the request that restarts the pad out of DFU mode is on its way.
+  bool leavingDfuMode() const { return operationHandle != 0 && record_.operation == kOperationLeave; }
   // True while the engine can download to the current device (bmAttributes bit 0).
   bool canDownload() const { return dfuDescriptor_[2] & 1; }
 

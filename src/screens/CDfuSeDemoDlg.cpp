@@ -141,7 +141,14 @@ void CDfuSeDemoDlg::leaveScreen() {
   timer_.stop();
   engine_->deviceReady = 0;
   engine_->recoveryMode = 0;
-  if (engine_->operationHandle) engine_->stopOperation();
+  if (engine_->leavingDfuMode()) {
+    // Stopping that request would keep the freshly programmed pad in its
+    // boot loader: the ticks go on until it is through.
+    leftWhileLeavingDfu_ = true;
+    timer_.start(tickPeriod_);
+  } else if (engine_->operationHandle) {
+    engine_->stopOperation();
+  }
 }
 
 // The engine's side.

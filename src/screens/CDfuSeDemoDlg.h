@@ -128,6 +128,7 @@ class CDfuSeDemoDlg : public QWidget, public ProfileScreen, public DfuEngineView
   int32_t blinkCount_ = 0;
   bool awaitingServer_ = false;
   uint64_t sequence_ = 0;  // a new one for every start and leave
+  bool leftWhileLeavingDfu_ = false;  // the timer runs on only to see the pad restart
   VersionCheck check_;
   // Last, so it ends (and hands back nothing more) before the rest goes.
   OnlineWorker worker_;

@@ -19,6 +19,7 @@ const QColor kPale(255, 255, 250);
 
 void CDfuSeDemoDlg::startUpdate() {
   ++sequence_;
+  leftWhileLeavingDfu_ = false;
   awaitingServer_ = false;
   engine_->upgradeFinished = 0;
   tickCount_ = 0;
@@ -36,6 +37,14 @@ void CDfuSeDemoDlg::startUpdate() {
 }
 
 void CDfuSeDemoDlg::tick() {
+  if (leftWhileLeavingDfu_) {
+    engine_->pollOperation();
+    if (!engine_->operationHandle) {
+      leftWhileLeavingDfu_ = false;
+      timer_.stop();
+    }
+    return;
+  }
   ++tickCount_;
   stepState();
   blink();

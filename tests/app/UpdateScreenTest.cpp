@@ -151,7 +151,27 @@ TEST_F(UpdateScreen, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion) {
   harness.click(screen(), Dlg::kOk);
   EXPECT_EQ(harness.state().ScreenId, kGeneralScreen);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
-  EXPECT_FALSE(screen().timer().isActive());
+  EXPECT_TRUE(tickUntil([&] { return !screen().timer().isActive(); }));
+}
+
+// OK pressed the moment success shows: the request that restarts the pad is
+// still on its way and must not be stopped by leaving the screen.
+TEST_F(UpdateScreen, OkRightAfterSuccessStillRestartsThePad) {
+  serveVersion("1.10");
+  serveFirmware();
+  openGeneralScreen();
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(screen().engine().leavingDfuMode());
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+  EXPECT_TRUE(screen().timer().isActive());
+  EXPECT_TRUE(tickUntil([&] { return !screen().timer().isActive(); })) << "the ticks end with the request";
+  ASSERT_TRUE(padBackWith(1.10f)) << "the pad restarts with the flashed firmware";
+  EXPECT_FALSE(screen().isVisible());
+  EXPECT_EQ(harness.state().ScreenId, kGeneralScreen);
 }
 
 TEST_F(UpdateScreen, NoReturnsToTheGeneralScreenWithoutDownloading) {
