@@ -37,6 +37,15 @@ Profile& AppHarness::container() {
   return *profile;
 }
 
+int32_t AppHarness::shownScreen() {
+  int32_t shown = 0;
+  for (int32_t screen = 1; screen <= Profile::kScreenCount; ++screen) {
+    QWidget* widget = container().page(screen);
+    if (widget && widget->isVisible()) shown = shown ? -1 : screen;
+  }
+  return shown;
+}
+
 void AppHarness::plug(bool answers) {
   pad.setRequestFilter([answers](const Report&) { return answers; });
   pad.plug();

@@ -42,6 +42,8 @@ class AppHarness {
   AppState& state() { return app_->state(); }
   COstrel_ControllerDlg& window() { return app_->mainWindow(); }
   Profile& container();
+  // The only profile screen shown: its number, 0 for none, -1 for several.
+  int32_t shownScreen();
 
   // The pad plugged in with LinkState 1; it answers nothing unless answers
   // is set, so no connection sequence changes the state under the test.

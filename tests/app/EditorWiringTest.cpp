@@ -38,15 +38,6 @@ struct EditorWiring : ::testing::Test, AppHarness {
     EXPECT_NE(widget, nullptr) << "no screen " << screen;
     return *widget;
   }
-  // The only profile screen shown, 0 for none.
-  int32_t shownScreen() {
-    int32_t shown = 0;
-    for (int32_t screen = 1; screen <= Profile::kScreenCount; ++screen) {
-      QWidget* widget = container().page(screen);
-      if (widget && widget->isVisible()) shown = shown ? -1 : screen;
-    }
-    return shown;
-  }
   QString label(int32_t screen, int id) {
     auto* shown = control<QLabel>(page(screen), id);
     return shown ? shown->text() : QStringLiteral("<no label>");

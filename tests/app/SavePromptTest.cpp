@@ -43,14 +43,6 @@ struct PromptProgram : AppHarness {
     page(kHomeScreen).show();  // shows slot 1 as it now is
   }
   QWidget& page(int32_t screen) { return *container().page(screen); }
-  int32_t shownScreen() {
-    int32_t shown = 0;
-    for (int32_t screen = 1; screen <= Profile::kScreenCount; ++screen) {
-      QWidget* widget = container().page(screen);
-      if (widget && widget->isVisible()) shown = shown ? -1 : screen;
-    }
-    return shown;
-  }
   // The values of a profile file, as a fresh reader of the folder finds them.
   Values fileValues(const std::string& name) {
     manageFile reader;
