@@ -20,16 +20,16 @@
 #include "FakeShell.h"
 #include "PyFtpServer.h"
 #include "TempDir.h"
-#include "app/COstrel_ControllerApp.h"
-#include "app/COstrel_ControllerDlg.h"
-#include "app/Profile.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/ProfileContainer.h"
 #include "dfu/DfuEngine.h"
 #include "dfu/SystemDfuClock.h"
 #include "dfu/sim/SimulatedFirmwareImage.h"
 #include "dfu/sim/SimulatedPadRig.h"
 #include "link/SystemSleeper.h"
-#include "screens/CDfuSeDemoDlg.h"
-#include "screens/Profile3_Dialog.h"
+#include "screens/UpdateScreen.h"
+#include "screens/GeneralScreen.h"
 
 namespace ostrel {
 namespace {
@@ -69,27 +69,27 @@ Measure updateOnce() {
   SimulatedPadRig rig(clock);
   SystemSleeper sleeper;
   test::FakeShell shell;
-  COstrel_ControllerApp app(COstrel_ControllerApp::Environment{
+  Application app(Application::Environment{
       rig.pad(), sleeper, shell, [] { return true; }, program.path().string() + "/", std::string(),
       QCoreApplication::applicationDirPath(), nullptr, {}, ftp.settings(), &rig.bus(), &clock});
   if (!app.start()) return measure;
   rig.plugPad();
   if (!waitFor([&] { return app.state().padFirmwareVersion == 1.0f; })) return measure;
-  click(app.mainWindow(), COstrel_ControllerDlg::kNextId);
-  Profile& container = *app.mainWindow().container();
+  click(app.mainWindow(), MainWindow::kNextId);
+  ProfileContainer& container = *app.mainWindow().container();
   app.state().ScreenId = kGeneralScreen;
   container.showCurrentScreen();
-  auto& screen = *static_cast<CDfuSeDemoDlg*>(container.page(kUpdateScreen));
-  click(*container.page(kGeneralScreen), Profile3_Dialog::kFirmwareUpdate);
-  if (!waitFor([&] { return screen.updateState() == CDfuSeDemoDlg::kOffer; })) return measure;
+  auto& screen = *static_cast<UpdateScreen*>(container.page(kUpdateScreen));
+  click(*container.page(kGeneralScreen), GeneralScreen::kFirmwareUpdate);
+  if (!waitFor([&] { return screen.updateState() == UpdateScreen::kOffer; })) return measure;
 
   QObject::connect(&screen.timer(), &QTimer::timeout, [&measure] { ++measure.ticks; });
   std::shared_ptr<SimulatedDfuseDevice> bootLoader;
   const auto start = std::chrono::steady_clock::now();
-  click(screen, CDfuSeDemoDlg::kYes);
+  click(screen, UpdateScreen::kYes);
   measure.done = waitFor([&] {
     if (!bootLoader) bootLoader = rig.bootLoader();
-    return screen.updateState() == CDfuSeDemoDlg::kDone;
+    return screen.updateState() == UpdateScreen::kDone;
   });
   measure.wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   if (bootLoader) measure.imposedMs = bootLoader->imposedWaitMs();
@@ -109,13 +109,13 @@ void BM_UpdateFromYesToSuccess(benchmark::State& state) {
   }
   // The pauses block the user-interface thread, so no tick falls in them:
   // they add to the ticks.
-  const double tickMs = last.ticks * double(CDfuSeDemoDlg::kTickMs);
-  const double fixedMs = tickMs + CDfuSeDemoDlg::kStartPauseMs + DfuEngine::kEnumeratePauseMs;
+  const double tickMs = last.ticks * double(UpdateScreen::kTickMs);
+  const double fixedMs = tickMs + UpdateScreen::kStartPauseMs + DfuEngine::kEnumeratePauseMs;
   std::printf("\n256 KB image from Yes to the success picture: wall %.0f ms\n"
               "  %d ticks x %d ms = %.0f ms, pause before programming %u ms, engine pause %u ms: sum %.0f ms\n"
               "  (the boot loader's own waits, %llu ms, run on the operation thread inside those ticks)\n"
               "  wall time is %.1f %% of the sum\n",
-              last.wallMs, last.ticks, CDfuSeDemoDlg::kTickMs, tickMs, CDfuSeDemoDlg::kStartPauseMs,
+              last.wallMs, last.ticks, UpdateScreen::kTickMs, tickMs, UpdateScreen::kStartPauseMs,
               DfuEngine::kEnumeratePauseMs, fixedMs, static_cast<unsigned long long>(last.imposedMs),
               fixedMs > 0 ? last.wallMs * 100 / fixedMs : 0.0);
   state.counters["ticks"] = last.ticks;

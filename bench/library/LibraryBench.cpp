@@ -9,12 +9,12 @@
 #include <random>
 #include <string>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using ostrel::manageFile;
+using ostrel::ProfileLibrary;
 
 // A data root holding count user profiles and count maker profiles, indexed.
 class Library {
@@ -23,7 +23,7 @@ class Library {
     std::random_device random;
     root_ = fs::temp_directory_path() / ("ostrel-library-bench-" + std::to_string(random()));
     fs::create_directories(root_);
-    lib_ = std::make_unique<manageFile>();
+    lib_ = std::make_unique<ProfileLibrary>();
     lib_->basePath = root_.string() + "/";
     lib_->ensureFolders();
     lib_->createProfile("p0");
@@ -38,12 +38,12 @@ class Library {
     std::error_code ec;
     fs::remove_all(root_, ec);
   }
-  manageFile& operator*() { return *lib_; }
-  manageFile* operator->() { return lib_.get(); }
+  ProfileLibrary& operator*() { return *lib_; }
+  ProfileLibrary* operator->() { return lib_.get(); }
 
  private:
   fs::path root_;
-  std::unique_ptr<manageFile> lib_;
+  std::unique_ptr<ProfileLibrary> lib_;
 };
 
 void setSize(benchmark::State& state) {

@@ -35,7 +35,7 @@ fs::path scratchFolder() {
 
 void BM_ConnectionSequence(benchmark::State& state) {
   const fs::path root = scratchFolder();
-  manageFile library;
+  ProfileLibrary library;
   library.basePath = root.string() + "/";
   library.ensureFolders();
   for (auto _ : state) {

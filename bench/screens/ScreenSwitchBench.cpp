@@ -12,17 +12,17 @@
 #include <map>
 
 #include "controls/PictureCache.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "link/ControllerLink.h"
 #include "link/QueueDispatcher.h"
 #include "link/SystemSleeper.h"
 #include "link/ThreadGraceTimer.h"
 #include "link/hid/SimulatedPad.h"
 #include "profile/AppState.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/ButtonScreen.h"
 #include "screens/ScreenHost.h"
 #include "screens/StickScreen.h"
-#include "screens/profile1_Dialog.h"
+#include "screens/HomeScreen.h"
 
 namespace ostrel {
 namespace {
@@ -82,8 +82,8 @@ struct Rig {
     link = std::make_unique<ControllerLink>(app, library, pad, dispatcher, graceTimer, sleeper);
     pictures = std::make_unique<PictureCache>(QCoreApplication::applicationDirPath(), app);
     const ScreenContext context{app, library, *link, *pictures, host, QCoreApplication::applicationDirPath()};
-    home = new profile1_Dialog(context, &window);
-    buttons = new Profile5_Dialog(context, &window);
+    home = new HomeScreen(context, &window);
+    buttons = new ButtonScreen(context, &window);
     stick = new StickScreen(context, &window);
     host.hold(kHomeScreen, home, home);
     host.hold(kButtonScreen, buttons, buttons);
@@ -97,7 +97,7 @@ struct Rig {
 
   QTemporaryDir folder;
   AppState app;
-  manageFile library;
+  ProfileLibrary library;
   SimulatedPad pad;
   QueueDispatcher dispatcher;
   ThreadGraceTimer graceTimer;
@@ -106,8 +106,8 @@ struct Rig {
   std::unique_ptr<ControllerLink> link;
   std::unique_ptr<PictureCache> pictures;
   QWidget window;
-  profile1_Dialog* home = nullptr;
-  Profile5_Dialog* buttons = nullptr;
+  HomeScreen* home = nullptr;
+  ButtonScreen* buttons = nullptr;
   StickScreen* stick = nullptr;
 };
 
@@ -132,28 +132,28 @@ void roundTrips(benchmark::State& state, QWidget* go, QWidget* second, QWidget* 
 
 void BM_HomeToButtonScreen(benchmark::State& state) {
   Rig rig;
-  roundTrips(state, control(rig.home, profile1_Dialog::kKey), rig.buttons,
-             control(rig.buttons, Profile5_Dialog::kHome), rig.home, false);
+  roundTrips(state, control(rig.home, HomeScreen::kKey), rig.buttons,
+             control(rig.buttons, ButtonScreen::kHome), rig.home, false);
 }
 BENCHMARK(BM_HomeToButtonScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ButtonScreenToHome(benchmark::State& state) {
   Rig rig;
-  roundTrips(state, control(rig.home, profile1_Dialog::kKey), rig.buttons,
-             control(rig.buttons, Profile5_Dialog::kHome), rig.home, true);
+  roundTrips(state, control(rig.home, HomeScreen::kKey), rig.buttons,
+             control(rig.buttons, ButtonScreen::kHome), rig.home, true);
 }
 BENCHMARK(BM_ButtonScreenToHome)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_HomeToStickScreen(benchmark::State& state) {
   Rig rig;
-  roundTrips(state, control(rig.home, profile1_Dialog::kAim), rig.stick,
+  roundTrips(state, control(rig.home, HomeScreen::kAim), rig.stick,
              control(rig.stick, StickScreen::kHome), rig.home, false);
 }
 BENCHMARK(BM_HomeToStickScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_StickScreenToHome(benchmark::State& state) {
   Rig rig;
-  roundTrips(state, control(rig.home, profile1_Dialog::kAim), rig.stick,
+  roundTrips(state, control(rig.home, HomeScreen::kAim), rig.stick,
              control(rig.stick, StickScreen::kHome), rig.home, true);
 }
 BENCHMARK(BM_StickScreenToHome)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -15,13 +15,13 @@ class DfuClock;
 class UsbTransport;
 struct DfuSharedFlags;
 class GraceTimer;
-class manageFile;
+class ProfileLibrary;
 class PictureCache;
 class ProcessShell;
 
 struct AppContext {
   AppState& app;
-  manageFile& library;
+  ProfileLibrary& library;
   ControllerLink& link;
   GraceTimer& graceTimer;
   PictureCache& pictures;

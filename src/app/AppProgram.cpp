@@ -28,11 +28,11 @@ AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server,
 
 std::string AppProgram::dataRoot() { return chooseDataRoot(programFolder(), userDataFolder()); }
 
-COstrel_ControllerApp::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
+Application::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
                                                            InstanceLock& lock, ServerSettings server,
                                                            UsbTransport* dfuTransport) {
   const std::string program = programFolder();
-  COstrel_ControllerApp::Environment environment{hid,
+  Application::Environment environment{hid,
                                                  sleeper,
                                                  shell,
                                                  [&lock] { return claimInstance(lock); },

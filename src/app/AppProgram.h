@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/COstrel_ControllerApp.h"
+#include "app/Application.h"
 #include "app/QtProcessShell.h"
 #include "app/instance/InstanceLock.h"
 
@@ -22,16 +22,16 @@ class AppProgram {
   static std::string dataRoot();
 
   int run() { return app_.run(); }
-  COstrel_ControllerApp& app() { return app_; }
+  Application& app() { return app_; }
 
  private:
-  static COstrel_ControllerApp::Environment environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
+  static Application::Environment environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
                                                         InstanceLock& lock, ServerSettings server,
                                                         UsbTransport* dfuTransport);
 
   QtProcessShell shell_;
   std::unique_ptr<InstanceLock> lock_;
-  COstrel_ControllerApp app_;
+  Application app_;
 };
 
 }  // namespace ostrel

@@ -1,11 +1,11 @@
-#include "app/COstrel_ControllerApp.h"
+#include "app/Application.h"
 
 #include <QGuiApplication>
 
 #include <utility>
 
 #include "app/AppTexts.h"
-#include "app/COstrel_ControllerDlg.h"
+#include "app/MainWindow.h"
 #include "app/ProcessShell.h"
 #include "library/DataRoot.h"
 #include "link/ControllerLink.h"
@@ -13,7 +13,7 @@
 
 namespace ostrel {
 
-COstrel_ControllerApp::COstrel_ControllerApp(Environment environment)
+Application::Application(Environment environment)
     : env_(std::move(environment)),
       graceTimer_(env_.graceTimer ? *env_.graceTimer : ownGraceTimer_),
       link_(std::make_unique<ControllerLink>(app_, library_, env_.hid, dispatcher_, graceTimer_,
@@ -25,21 +25,21 @@ COstrel_ControllerApp::COstrel_ControllerApp(Environment environment)
           env_.dfuTransport ? env_.dfuTransport : ownUsb_.get(),
           env_.dfuClock ? env_.dfuClock : &ownDfuClock_, &dfuShared_})) {}
 
-COstrel_ControllerApp::~COstrel_ControllerApp() {
+Application::~Application() {
   // The windows go before the link, whose events they observe, and before
   // the USB transport, whose events they take.
   if (link_) link_->setObserver(nullptr);
   window_.reset();
 }
 
-bool COstrel_ControllerApp::start() {
+bool Application::start() {
   if (!startSockets()) {
     // No window is shown; the program ends the normal way.
     env_.shell.showMessage(QString::fromUtf8(net::SocketStartup::kFailureText));
     failedExitCode_ = ProcessShell::kNormalExitCode;
     return false;
   }
-  window_ = std::make_unique<COstrel_ControllerDlg>(*context_);
+  window_ = std::make_unique<MainWindow>(*context_);
 
   // The start-up values of the run's state (window place, no pad, English,
   // switches, keyboard layouts) are set together here; what the link's
@@ -67,13 +67,13 @@ bool COstrel_ControllerApp::start() {
   return true;
 }
 
-bool COstrel_ControllerApp::startSockets() {
+bool Application::startSockets() {
   if (env_.startSockets) return env_.startSockets();
   sockets_ = std::make_unique<net::SocketStartup>();
   return sockets_->ok();
 }
 
-void COstrel_ControllerApp::openLibrary() {
+void Application::openLibrary() {
   app_.programFolder = env_.programFolder;
   library_.basePath = chooseDataRoot(env_.programFolder, env_.userDataFolder);
   if (!library_.ensureFolders()) env_.shell.showMessage(QString::fromStdString(library_.problem()));
@@ -84,7 +84,7 @@ void COstrel_ControllerApp::openLibrary() {
   }
 }
 
-int COstrel_ControllerApp::run() {
+int Application::run() {
   if (!start()) return failedExitCode_;
   // The program ends through its quit commands, not when a window closes.
   QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -14,13 +14,13 @@
 #include "dfu/DfuSharedFlags.h"
 #include "dfu/SystemDfuClock.h"
 #include "dfu/UsbTransport.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "online/ServerSettings.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
 
-class COstrel_ControllerDlg;
+class MainWindow;
 class ControllerLink;
 class HidBackend;
 class Sleeper;
@@ -29,7 +29,7 @@ namespace net {
 class SocketStartup;
 }
 
-class COstrel_ControllerApp {
+class Application {
  public:
   struct Environment {
     HidBackend& hid;
@@ -54,10 +54,10 @@ class COstrel_ControllerApp {
     DfuClock* dfuClock = nullptr;
   };
 
-  explicit COstrel_ControllerApp(Environment environment);
-  ~COstrel_ControllerApp();
-  COstrel_ControllerApp(const COstrel_ControllerApp&) = delete;
-  COstrel_ControllerApp& operator=(const COstrel_ControllerApp&) = delete;
+  explicit Application(Environment environment);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
 
   // Start-up up to the shown main window. False when the program must not
   // run: the process was then ended through the shell.
@@ -66,11 +66,11 @@ class COstrel_ControllerApp {
   int run();
 
   AppState& state() { return app_; }
-  manageFile& library() { return library_; }
+  ProfileLibrary& library() { return library_; }
   ControllerLink& link() { return *link_; }
   GraceTimer& graceTimer() { return graceTimer_; }
   PictureCache& pictures() { return pictures_; }
-  COstrel_ControllerDlg& mainWindow() { return *window_; }
+  MainWindow& mainWindow() { return *window_; }
 
  private:
   void openLibrary();
@@ -80,7 +80,7 @@ class COstrel_ControllerApp {
   std::unique_ptr<net::SocketStartup> sockets_;
   int failedExitCode_ = 0;  // what run() returns when start-up fails
   AppState app_;
-  manageFile library_;
+  ProfileLibrary library_;
   QtDispatcher dispatcher_;
   QtGraceTimer ownGraceTimer_;
   GraceTimer& graceTimer_;
@@ -90,7 +90,7 @@ class COstrel_ControllerApp {
   SystemDfuClock ownDfuClock_;
   DfuSharedFlags dfuShared_;
   std::unique_ptr<AppContext> context_;
-  std::unique_ptr<COstrel_ControllerDlg> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace ostrel

@@ -1,4 +1,4 @@
-#include "app/COstrel_ControllerDlg.h"
+#include "app/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -10,9 +10,9 @@
 #include "app/DfuStartupWatch.h"
 #include "app/ProcessShell.h"
 #include "app/placeButton.h"
-#include "app/Profile.h"
+#include "app/ProfileContainer.h"
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "controls/WindowsFont.h"
 #include "link/ControllerLink.h"
 #include "pictures/PictureCatalog.h"
@@ -22,7 +22,7 @@
 namespace ostrel {
 namespace {
 
-const QRect kFullWindow(0, 0, COstrel_ControllerDlg::kWidth, COstrel_ControllerDlg::kHeight);
+const QRect kFullWindow(0, 0, MainWindow::kWidth, MainWindow::kHeight);
 
 // The message the first screen lays over its picture, or null when the pad
 // is connected.
@@ -37,14 +37,14 @@ const char* stateOverlay(int32_t linkState) {
 
 }  // namespace
 
-COstrel_ControllerDlg::COstrel_ControllerDlg(AppContext& context) : context_(context) {
+MainWindow::MainWindow(AppContext& context) : context_(context) {
   setObjectName(QStringLiteral("102"));
   setMouseTracking(true);
 }
 
-COstrel_ControllerDlg::~COstrel_ControllerDlg() = default;
+MainWindow::~MainWindow() = default;
 
-void COstrel_ControllerDlg::placeWindow() {
+void MainWindow::placeWindow() {
   // A caption without a system menu or caption buttons: the program is left
   // through its QUIT buttons.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -55,27 +55,27 @@ void COstrel_ControllerDlg::placeWindow() {
   move(context_.app.windowX, context_.app.windowY);
 }
 
-PngButton* COstrel_ControllerDlg::addButton(int id, const QString& picture, QPoint place) {
+ImageButton* MainWindow::addButton(int id, const QString& picture, QPoint place) {
   return placeButton(context_.pictures, this, id, picture, place);
 }
 
-void COstrel_ControllerDlg::placeButtons() {
+void MainWindow::placeButtons() {
   setting_ = addButton(kSettingId, QStringLiteral("res/Master.png"), {100, 100});
   setting_->hide();
   next_ = addButton(kNextId, QStringLiteral("res/next.png"), {1090, 650});
   // Taken once, in the start-up language; a later language choice keeps it.
   quit_ = addButton(kQuitId, QString::fromStdString(context_.app.resourceFolder) + "quit0.png", {578, 425});
-  connect(next_, &PngButton::clicked, this, &COstrel_ControllerDlg::openProfileWindow);
-  connect(quit_, &PngButton::clicked, this, [this] { context_.shell.quit(); });
+  connect(next_, &ImageButton::clicked, this, &MainWindow::openProfileWindow);
+  connect(quit_, &ImageButton::clicked, this, [this] { context_.shell.quit(); });
   refresh();
 }
 
-void COstrel_ControllerDlg::resetFirstScreen() {
+void MainWindow::resetFirstScreen() {
   profileWindowOpen_ = false;
   flags_.reset();
 }
 
-void COstrel_ControllerDlg::placeVersionLabel() {
+void MainWindow::placeVersionLabel() {
   version_ = new QLabel(QString::asprintf("v%.2f", kProgramVersion), this);
   version_->setObjectName(QString::number(kVersionId));
   version_->setGeometry(1210, 680, 48, 48);
@@ -87,23 +87,23 @@ void COstrel_ControllerDlg::placeVersionLabel() {
   version_->show();
 }
 
-void COstrel_ControllerDlg::filterKeys() {
+void MainWindow::filterKeys() {
   (new ScreenKeyFilter({Qt::Key_Space, Qt::Key_F1}, this))->installOn(this);
 }
 
-void COstrel_ControllerDlg::refresh() {
+void MainWindow::refresh() {
   const bool padMessage = stateOverlay(context_.app.LinkState) != nullptr;
   if (quit_) quit_->setVisible(padMessage);
   if (next_) next_->setVisible(!padMessage);
   update();
 }
 
-void COstrel_ControllerDlg::storePosition() {
+void MainWindow::storePosition() {
   context_.app.windowX = x();
   context_.app.windowY = y();
 }
 
-void COstrel_ControllerDlg::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent*) {
   if (profileWindowOpen_) return;  // the container covers this window
   storePosition();
   QPainter painter(this);
@@ -119,7 +119,7 @@ void COstrel_ControllerDlg::paintEvent(QPaintEvent*) {
   }
 }
 
-void COstrel_ControllerDlg::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
   storePosition();
   if (event->button() != Qt::LeftButton || context_.app.LinkState != kPadConnected) return;
   const auto flag = flags_.click(event->position().toPoint());
@@ -129,38 +129,38 @@ void COstrel_ControllerDlg::mousePressEvent(QMouseEvent* event) {
   update();
 }
 
-void COstrel_ControllerDlg::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   if (context_.app.LinkState != kPadConnected) return;
   if (flags_.hover(event->position().toPoint())) update(FlagColumn::area());
 }
 
-void COstrel_ControllerDlg::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
   storePosition();
   QWidget::moveEvent(event);
 }
 
-void COstrel_ControllerDlg::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // The pad's handles go first, then the program ends the usual way.
   context_.link.closePad();
   event->accept();
   context_.shell.quit();
 }
 
-void COstrel_ControllerDlg::openProfileWindow() {
+void MainWindow::openProfileWindow() {
   if (container_) return;
   context_.app.currentSlot = 1;
   profileWindowOpen_ = true;
   context_.app.ScreenId = kHomeScreen;
   startupWatch_.reset();
-  container_ = new Profile(context_, this);
+  container_ = new ProfileContainer(context_, this);
   // A language chosen on the general settings screen selects its flag here.
-  connect(container_, &Profile::languageShown, this, &COstrel_ControllerDlg::languageReceived);
+  connect(container_, &ProfileContainer::languageShown, this, &MainWindow::languageReceived);
   container_->setGeometry(kFullWindow);
   container_->show();
   container_->setFocus();
 }
 
-void COstrel_ControllerDlg::watchForDfuMode() {
+void MainWindow::watchForDfuMode() {
   if (!context_.usb) return;
   // Found from inside the watch's engine: the watch goes with the opening,
   // so the opening waits for the engine to return.
@@ -169,7 +169,7 @@ void COstrel_ControllerDlg::watchForDfuMode() {
       context_.shell, [this] { QMetaObject::invokeMethod(this, [this] { openRecoveryWindow(); }, Qt::QueuedConnection); });
 }
 
-void COstrel_ControllerDlg::openRecoveryWindow() {
+void MainWindow::openRecoveryWindow() {
   openProfileWindow();
   // The update screen's own engine finds the pad again and, seeing no
   // screen of its own chosen (100), starts the recovery.
@@ -180,32 +180,32 @@ void COstrel_ControllerDlg::openRecoveryWindow() {
   refresh();
 }
 
-void COstrel_ControllerDlg::refreshContainer() {
+void MainWindow::refreshContainer() {
   if (!container_) return;
   container_->update();
   container_->showCurrentScreen();
 }
 
-void COstrel_ControllerDlg::linkStateChanged(int32_t) {
+void MainWindow::linkStateChanged(int32_t) {
   refreshContainer();
   refresh();
 }
 
-void COstrel_ControllerDlg::graceTimeEnded() {
+void MainWindow::graceTimeEnded() {
   if (context_.app.LinkState == kNoPad) refreshContainer();
   refresh();
 }
 
-void COstrel_ControllerDlg::padDataChanged() {
+void MainWindow::padDataChanged() {
   if (container_) container_->update();
 }
 
-void COstrel_ControllerDlg::languageReceived(int language) {
+void MainWindow::languageReceived(int language) {
   flags_.select(language);
   update(FlagColumn::area());
 }
 
-void COstrel_ControllerDlg::connectionSequenceDone() {
+void MainWindow::connectionSequenceDone() {
   // The language folder now follows the pad.
   if (container_) container_->update();
   refresh();

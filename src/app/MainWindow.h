@@ -17,10 +17,10 @@ class QLabel;
 namespace ostrel {
 
 class DfuStartupWatch;
-class PngButton;
-class Profile;
+class ImageButton;
+class ProfileContainer;
 
-class COstrel_ControllerDlg : public QWidget, public LinkObserver {
+class MainWindow : public QWidget, public LinkObserver {
   Q_OBJECT
 
  public:
@@ -31,8 +31,8 @@ class COstrel_ControllerDlg : public QWidget, public LinkObserver {
   static constexpr int kWidth = 1280;
   static constexpr int kHeight = 720;
 
-  explicit COstrel_ControllerDlg(AppContext& context);
-  ~COstrel_ControllerDlg() override;
+  explicit MainWindow(AppContext& context);
+  ~MainWindow() override;
 
   // The start-up steps that belong to this window, in the order the
   // application calls them.
@@ -51,7 +51,7 @@ class COstrel_ControllerDlg : public QWidget, public LinkObserver {
   // Shows the buttons LinkState calls for and repaints.
   void refresh();
 
-  Profile* container() const { return container_; }
+  ProfileContainer* container() const { return container_; }
   bool profileWindowOpen() const { return profileWindowOpen_; }
   const FlagColumn& flags() const { return flags_; }
 
@@ -73,16 +73,16 @@ class COstrel_ControllerDlg : public QWidget, public LinkObserver {
   void openRecoveryWindow();
   void storePosition();
   void refreshContainer();
-  PngButton* addButton(int id, const QString& picture, QPoint place);
+  ImageButton* addButton(int id, const QString& picture, QPoint place);
 
   AppContext& context_;
   FlagColumn flags_;
   bool profileWindowOpen_ = false;
-  Profile* container_ = nullptr;
+  ProfileContainer* container_ = nullptr;
   std::unique_ptr<DfuStartupWatch> startupWatch_;
-  PngButton* setting_ = nullptr;
-  PngButton* next_ = nullptr;
-  PngButton* quit_ = nullptr;
+  ImageButton* setting_ = nullptr;
+  ImageButton* next_ = nullptr;
+  ImageButton* quit_ = nullptr;
   QLabel* version_ = nullptr;
 };
 

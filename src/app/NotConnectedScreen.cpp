@@ -1,33 +1,33 @@
-#include "app/profile_Dialog_Check_Control_Status.h"
+#include "app/NotConnectedScreen.h"
 
 #include <QPainter>
 
 #include "app/ProcessShell.h"
 #include "app/placeButton.h"
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
 
-profile_Dialog_Check_Control_Status::profile_Dialog_Check_Control_Status(AppContext& context,
+NotConnectedScreen::NotConnectedScreen(AppContext& context,
                                                                          QWidget* parent)
     : QWidget(parent), context_(context) {
   setObjectName(QStringLiteral("160"));
   quitFolder_ = context_.app.resourceFolder;
   quit_ = placeButton(context_.pictures, this, kQuitId, QString::fromStdString(quitFolder_) + "quit0.png",
                       {578, 425});
-  connect(quit_, &PngButton::clicked, this, [this] { context_.shell.quit(); });
+  connect(quit_, &ImageButton::clicked, this, [this] { context_.shell.quit(); });
 }
 
-void profile_Dialog_Check_Control_Status::followFolder() {
+void NotConnectedScreen::followFolder() {
   if (context_.app.resourceFolder == quitFolder_) return;
   quitFolder_ = context_.app.resourceFolder;
   quit_->setPicture(QString::fromStdString(quitFolder_) + "quit0.png");
   update();
 }
 
-const char* profile_Dialog_Check_Control_Status::stillPicture(int32_t screenId, int32_t saveReason) {
+const char* NotConnectedScreen::stillPicture(int32_t screenId, int32_t saveReason) {
   switch (screenId) {
     case kStickScreen: return "Screen-4.jpg";
     case kButtonScreen: return "Screen-5.jpg";
@@ -50,7 +50,7 @@ const char* profile_Dialog_Check_Control_Status::stillPicture(int32_t screenId, 
   }
 }
 
-const char* profile_Dialog_Check_Control_Status::message(int32_t linkState) {
+const char* NotConnectedScreen::message(int32_t linkState) {
   switch (linkState) {
     case kNoPad: return "Screen-15b.png";
     case kPadXbox360: return "Screen-15a.png";
@@ -58,7 +58,7 @@ const char* profile_Dialog_Check_Control_Status::message(int32_t linkState) {
   }
 }
 
-void profile_Dialog_Check_Control_Status::paintEvent(QPaintEvent*) {
+void NotConnectedScreen::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect full(0, 0, 1280, 720);
   painter.fillRect(full, Qt::black);

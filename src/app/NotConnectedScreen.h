@@ -11,15 +11,15 @@
 
 namespace ostrel {
 
-class PngButton;
+class ImageButton;
 
-class profile_Dialog_Check_Control_Status : public QWidget {
+class NotConnectedScreen : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr int kQuitId = 1188;
 
-  profile_Dialog_Check_Control_Status(AppContext& context, QWidget* parent);
+  NotConnectedScreen(AppContext& context, QWidget* parent);
 
   // The still picture (in the language folder) for the screen last shown;
   // null when there is none.
@@ -36,7 +36,7 @@ class profile_Dialog_Check_Control_Status : public QWidget {
 
  private:
   AppContext& context_;
-  PngButton* quit_ = nullptr;
+  ImageButton* quit_ = nullptr;
   std::string quitFolder_;
 };
 

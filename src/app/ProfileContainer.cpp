@@ -1,29 +1,29 @@
-#include "app/Profile.h"
+#include "app/ProfileContainer.h"
 
 #include "app/ProcessShell.h"
-#include "app/profile_Dialog_Check_Control_Status.h"
-#include "app/profile_Dialog_Qiut.h"
+#include "app/NotConnectedScreen.h"
+#include "app/QuitPrompt.h"
 #include "profile/AppState.h"
-#include "screens/CDfuSeDemoDlg.h"
-#include "screens/Profile2_Dialog.h"
-#include "screens/Profile3_Dialog.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/UpdateScreen.h"
+#include "screens/NameScreen.h"
+#include "screens/GeneralScreen.h"
+#include "screens/ButtonScreen.h"
 #include "screens/ScreenContext.h"
 #include "screens/ScreenKeyFilter.h"
 #include "screens/StickScreen.h"
-#include "screens/profile1_Dialog.h"
-#include "screens/profile_Dialog_Controller_Profile.h"
-#include "screens/profile_Dialog_Kelto_Profile.h"
-#include "screens/profile_Dialog_Name_List.h"
-#include "screens/profile_Dialog_Download_Profile.h"
-#include "screens/profile_Save_Dialog.h"
+#include "screens/HomeScreen.h"
+#include "screens/PadProfilesList.h"
+#include "screens/MakerProfilesList.h"
+#include "screens/MyProfilesList.h"
+#include "screens/DownloadScreen.h"
+#include "screens/SavePrompt.h"
 
 namespace ostrel {
 namespace {
 const QRect kFullWindow(0, 0, 1280, 720);
 }  // namespace
 
-Profile::Profile(AppContext& context, QWidget* parent)
+ProfileContainer::ProfileContainer(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), shownLanguage_(context.app.language) {
   setObjectName(QStringLiteral("103"));
   setGeometry(kFullWindow);
@@ -37,46 +37,46 @@ Profile::Profile(AppContext& context, QWidget* parent)
   const ScreenContext screens{context_.app,      context_.library, context_.link,
                               context_.pictures, *this,            context_.resourceRoot,
                               context_.server};
-  addScreen(kHomeScreen, new profile1_Dialog(screens, this));
+  addScreen(kHomeScreen, new HomeScreen(screens, this));
   addScreen(kStickScreen, new StickScreen(screens, this));
-  addScreen(kButtonScreen, new Profile5_Dialog(screens, this));
-  addScreen(kGeneralScreen, new Profile3_Dialog(screens, this));
-  addScreen(kControllerListScreen, new profile_Dialog_Controller_Profile(screens, this));
-  addScreen(kNameListScreen, new profile_Dialog_Name_List(screens, this));
-  addScreen(kMakerListScreen, new profile_Dialog_Kelto_Profile(screens, this));
-  addScreen(kDownloadScreen, new profile_Dialog_Download_Profile(screens, this));
-  addScreen(kSavePromptScreen, new profile_Save_Dialog(screens, this));
-  addScreen(kSaveNameScreen, new Profile2_Dialog(screens, this));
-  addScreen(kQuitPromptScreen, new profile_Dialog_Qiut(context_, *this));
+  addScreen(kButtonScreen, new ButtonScreen(screens, this));
+  addScreen(kGeneralScreen, new GeneralScreen(screens, this));
+  addScreen(kControllerListScreen, new PadProfilesList(screens, this));
+  addScreen(kNameListScreen, new MyProfilesList(screens, this));
+  addScreen(kMakerListScreen, new MakerProfilesList(screens, this));
+  addScreen(kDownloadScreen, new DownloadScreen(screens, this));
+  addScreen(kSavePromptScreen, new SavePrompt(screens, this));
+  addScreen(kSaveNameScreen, new NameScreen(screens, this));
+  addScreen(kQuitPromptScreen, new QuitPrompt(context_, *this));
   addUpdateScreen(screens);
-  notConnected_ = new profile_Dialog_Check_Control_Status(context_, this);
+  notConnected_ = new NotConnectedScreen(context_, this);
   notConnected_->setGeometry(kFullWindow);
   showScreen(kHomeScreen);
 }
 
 template <typename Screen>
-void Profile::addScreen(int32_t screenNumber, Screen* screen) {
+void ProfileContainer::addScreen(int32_t screenNumber, Screen* screen) {
   screen->setParent(this);
   screen->setGeometry(kFullWindow);
   pages_[screenNumber - 1] = Page{screen, screen};
 }
 
-QWidget* Profile::page(int32_t screenNumber) const {
+QWidget* ProfileContainer::page(int32_t screenNumber) const {
   if (screenNumber < 1 || screenNumber > kScreenCount) return nullptr;
   return pages_[screenNumber - 1].widget;
 }
 
-ProfileScreen* Profile::screen(int32_t screenNumber) {
+ProfileScreen* ProfileContainer::screen(int32_t screenNumber) {
   if (screenNumber < 1 || screenNumber > kScreenCount) return nullptr;
   return pages_[screenNumber - 1].screen;
 }
 
-int32_t Profile::heldScreen(int32_t screenNumber) const {
+int32_t ProfileContainer::heldScreen(int32_t screenNumber) const {
   const int32_t number = screenFor(screenNumber);
   return page(number) ? number : kHomeScreen;
 }
 
-void Profile::showScreen(int32_t screenNumber) {
+void ProfileContainer::showScreen(int32_t screenNumber) {
   const int32_t shown = heldScreen(screenNumber);
   notConnected_->hide();
   for (int32_t number = 1; number <= kScreenCount; ++number) {
@@ -84,10 +84,10 @@ void Profile::showScreen(int32_t screenNumber) {
   }
 }
 
-void Profile::addUpdateScreen(const ScreenContext& screens) {
+void ProfileContainer::addUpdateScreen(const ScreenContext& screens) {
   if (!context_.usb) return;
   ProcessShell& shell = context_.shell;
-  addScreen(kUpdateScreen, new CDfuSeDemoDlg(screens,
+  addScreen(kUpdateScreen, new UpdateScreen(screens,
                                              UpdateScreenSetup{
                                                  *context_.usb,
                                                  *context_.dfuClock,
@@ -102,7 +102,7 @@ void Profile::addUpdateScreen(const ScreenContext& screens) {
                                              this));
 }
 
-void Profile::showCurrentScreen() {
+void ProfileContainer::showCurrentScreen() {
   followLanguage();
   // In DFU mode the pad is still there: the update screen (which recovery
   // chose) or the screen it leads to stays in view.
@@ -117,7 +117,7 @@ void Profile::showCurrentScreen() {
   notConnected_->update();
 }
 
-void Profile::followLanguage() {
+void ProfileContainer::followLanguage() {
   // The screens reload their own pictures; the not-connected screen and the
   // main window's flags are outside their reach.
   notConnected_->followFolder();
@@ -126,10 +126,10 @@ void Profile::followLanguage() {
   Q_EMIT languageShown(shownLanguage_);
 }
 
-void Profile::openWebAddress(const std::string& address) {
+void ProfileContainer::openWebAddress(const std::string& address) {
   context_.shell.openWebAddress(QString::fromStdString(address));
 }
 
-void Profile::quitProgram() { context_.shell.quit(); }
+void ProfileContainer::quitProgram() { context_.shell.quit(); }
 
 }  // namespace ostrel

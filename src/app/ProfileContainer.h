@@ -14,21 +14,21 @@
 
 namespace ostrel {
 
-class profile_Dialog_Check_Control_Status;
+class NotConnectedScreen;
 struct ScreenContext;
 
-class Profile : public QWidget, public ScreenHost {
+class ProfileContainer : public QWidget, public ScreenHost {
   Q_OBJECT
 
  public:
   static constexpr int kScreenCount = 12;
 
-  Profile(AppContext& context, QWidget* parent);
+  ProfileContainer(AppContext& context, QWidget* parent);
 
   // The widget of a screen number (1..12), or null while the container does
   // not hold that screen.
   QWidget* page(int32_t screenNumber) const;
-  profile_Dialog_Check_Control_Status* notConnectedScreen() const { return notConnected_; }
+  NotConnectedScreen* notConnectedScreen() const { return notConnected_; }
 
   // Shows the screen of screenNumber (the home screen for one not held) and
   // hides every other one, the not-connected screen included.
@@ -57,7 +57,7 @@ class Profile : public QWidget, public ScreenHost {
 
   AppContext& context_;
   std::array<Page, kScreenCount> pages_{};
-  profile_Dialog_Check_Control_Status* notConnected_ = nullptr;
+  NotConnectedScreen* notConnected_ = nullptr;
   int shownLanguage_ = 0;
 };
 

@@ -1,31 +1,31 @@
-#include "app/profile_Dialog_Qiut.h"
+#include "app/QuitPrompt.h"
 
 #include <QPainter>
 
 #include "app/ProcessShell.h"
-#include "app/Profile.h"
+#include "app/ProfileContainer.h"
 #include "app/placeButton.h"
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
 
-profile_Dialog_Qiut::profile_Dialog_Qiut(AppContext& context, Profile& container)
+QuitPrompt::QuitPrompt(AppContext& context, ProfileContainer& container)
     : QWidget(&container), context_(context), container_(container) {
   setObjectName(QStringLiteral("158"));
-  PngButton* yes = addButton(kYesId, "Screen7/quityes.png", {528, 369});
-  PngButton* no = addButton(kNoId, "Screen7/quitno.png", {683, 369});
-  connect(yes, &PngButton::clicked, this, [this] { context_.shell.endProcess(kYesExitCode); });
-  connect(no, &PngButton::clicked, this, [this] { container_.showScreen(kHomeScreen); });
+  ImageButton* yes = addButton(kYesId, "Screen7/quityes.png", {528, 369});
+  ImageButton* no = addButton(kNoId, "Screen7/quitno.png", {683, 369});
+  connect(yes, &ImageButton::clicked, this, [this] { context_.shell.endProcess(kYesExitCode); });
+  connect(no, &ImageButton::clicked, this, [this] { container_.showScreen(kHomeScreen); });
 }
 
-PngButton* profile_Dialog_Qiut::addButton(int id, const char* picture, QPoint place) {
+ImageButton* QuitPrompt::addButton(int id, const char* picture, QPoint place) {
   return placeButton(context_.pictures, this, id,
                      QString::fromStdString(context_.app.resourceFolder) + picture, place);
 }
 
-void profile_Dialog_Qiut::paintEvent(QPaintEvent*) {
+void QuitPrompt::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kQuitPromptScreen;
   QPainter painter(this);
   const QRect full(0, 0, 1280, 720);

@@ -9,10 +9,10 @@
 
 namespace ostrel {
 
-class Profile;
-class PngButton;
+class ProfileContainer;
+class ImageButton;
 
-class profile_Dialog_Qiut : public QWidget, public ProfileScreen {
+class QuitPrompt : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -21,16 +21,16 @@ class profile_Dialog_Qiut : public QWidget, public ProfileScreen {
   // Yes ends the process with this code, skipping the exit routine.
   static constexpr int kYesExitCode = 0;
 
-  profile_Dialog_Qiut(AppContext& context, Profile& container);
+  QuitPrompt(AppContext& context, ProfileContainer& container);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  PngButton* addButton(int id, const char* picture, QPoint place);
+  ImageButton* addButton(int id, const char* picture, QPoint place);
 
   AppContext& context_;
-  Profile& container_;
+  ProfileContainer& container_;
 };
 
 }  // namespace ostrel

@@ -1,12 +1,12 @@
 #include "app/placeButton.h"
 
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 
 namespace ostrel {
 
-PngButton* placeButton(PictureCache& pictures, QWidget* screen, int id, const QString& picture,
+ImageButton* placeButton(PictureCache& pictures, QWidget* screen, int id, const QString& picture,
                        QPoint place) {
-  auto* button = new PngButton(pictures, screen);
+  auto* button = new ImageButton(pictures, screen);
   button->setObjectName(QString::number(id));
   button->move(place);
   button->setPicture(picture);

@@ -9,9 +9,9 @@ class QWidget;
 namespace ostrel {
 
 class PictureCache;
-class PngButton;
+class ImageButton;
 
-PngButton* placeButton(PictureCache& pictures, QWidget* screen, int id, const QString& picture,
+ImageButton* placeButton(PictureCache& pictures, QWidget* screen, int id, const QString& picture,
                        QPoint place);
 
 }  // namespace ostrel

@@ -1,4 +1,4 @@
-#include "controls/CTransparentListBox.h"
+#include "controls/CheckList.h"
 
 #include <QPainter>
 
@@ -12,12 +12,12 @@ constexpr int kTickSize = 30;
 constexpr int kTextLeft = 50;
 }  // namespace
 
-CTransparentListBox::CTransparentListBox(PictureCache& pictures, QWidget* parent)
-    : CTransparentListBoxnocheck(kTextLeft, parent), pictures_(pictures) {
+CheckList::CheckList(PictureCache& pictures, QWidget* parent)
+    : PlainList(kTextLeft, parent), pictures_(pictures) {
   setSelectionMode(QAbstractItemView::MultiSelection);
 }
 
-void CTransparentListBox::drawRow(QPainter& painter, int row, const QRect& rowRect,
+void CheckList::drawRow(QPainter& painter, int row, const QRect& rowRect,
                                   bool selected) const {
   if (row < 0 || row >= count()) return;
   const QPixmap tick =
@@ -25,7 +25,7 @@ void CTransparentListBox::drawRow(QPainter& painter, int row, const QRect& rowRe
   if (!tick.isNull()) {
     painter.drawPixmap(QRect(kTickLeft, rowRect.top(), kTickSize, kTickSize), tick);
   }
-  CTransparentListBoxnocheck::drawRow(painter, row, rowRect, selected);
+  PlainList::drawRow(painter, row, rowRect, selected);
 }
 
 }  // namespace ostrel

@@ -4,17 +4,17 @@
 // starts at x = 50. Clicking a row toggles its selection, so several rows can
 // be chosen.
 
-#include "controls/CTransparentListBoxnocheck.h"
+#include "controls/PlainList.h"
 
 namespace ostrel {
 
 class PictureCache;
 
-class CTransparentListBox : public CTransparentListBoxnocheck {
+class CheckList : public PlainList {
   Q_OBJECT
 
  public:
-  explicit CTransparentListBox(PictureCache& pictures, QWidget* parent = nullptr);
+  explicit CheckList(PictureCache& pictures, QWidget* parent = nullptr);
 
  protected:
   void drawRow(QPainter& painter, int row, const QRect& rowRect, bool selected) const override;

@@ -1,4 +1,4 @@
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,34 +8,34 @@
 
 namespace ostrel {
 
-PngButton::PngButton(PictureCache& pictures, QWidget* parent)
+ImageButton::ImageButton(PictureCache& pictures, QWidget* parent)
     : QAbstractButton(parent), pictures_(pictures) {
   setAutoFillBackground(false);
   resize(0, 0);
 }
 
-void PngButton::setPicture(const QString& path) {
+void ImageButton::setPicture(const QString& path) {
   picture_ = pictures_.picture(path);
   setGeometry(x(), y(), frameWidth(), picture_.height());
   updateGeometry();
   update();
 }
 
-void PngButton::setHighlight() {
+void ImageButton::setHighlight() {
   held_ = true;
   hovered_ = true;
   update();
 }
 
-void PngButton::clearHighlight() {
+void ImageButton::clearHighlight() {
   held_ = false;
   hovered_ = false;
   update();
 }
 
-QSize PngButton::sizeHint() const { return {frameWidth(), picture_.height()}; }
+QSize ImageButton::sizeHint() const { return {frameWidth(), picture_.height()}; }
 
-void PngButton::paintFace(QPainter& painter) const {
+void ImageButton::paintFace(QPainter& painter) const {
   const int width = frameWidth();
   if (width <= 0) return;
   // Pressed shows the highlighted frame: the pictures hold only two frames.
@@ -43,16 +43,16 @@ void PngButton::paintFace(QPainter& painter) const {
   painter.drawPixmap(QPoint(0, 0), picture_, QRect(frame * width, 0, width, picture_.height()));
 }
 
-QImage PngButton::renderImage() const {
+QImage ImageButton::renderImage() const {
   return offscreenImage(size(), [this](QPainter& painter) { paintFace(painter); });
 }
 
-void PngButton::paintEvent(QPaintEvent*) {
+void ImageButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paintFace(painter);
 }
 
-void PngButton::enterEvent(QEnterEvent* event) {
+void ImageButton::enterEvent(QEnterEvent* event) {
   // Entering takes over a held highlight: the next leave ends it.
   hovered_ = true;
   held_ = false;
@@ -60,7 +60,7 @@ void PngButton::enterEvent(QEnterEvent* event) {
   QAbstractButton::enterEvent(event);
 }
 
-void PngButton::leaveEvent(QEvent* event) {
+void ImageButton::leaveEvent(QEvent* event) {
   if (!held_) {
     hovered_ = false;
     update();
@@ -68,7 +68,7 @@ void PngButton::leaveEvent(QEvent* event) {
   QAbstractButton::leaveEvent(event);
 }
 
-void PngButton::mouseDoubleClickEvent(QMouseEvent* event) {
+void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a quick double click is a click of its own.
   if (!isDown()) {
     mousePressEvent(event);

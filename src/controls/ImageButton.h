@@ -14,11 +14,11 @@ namespace ostrel {
 
 class PictureCache;
 
-class PngButton : public QAbstractButton {
+class ImageButton : public QAbstractButton {
   Q_OBJECT
 
  public:
-  explicit PngButton(PictureCache& pictures, QWidget* parent = nullptr);
+  explicit ImageButton(PictureCache& pictures, QWidget* parent = nullptr);
 
   // Loads the picture and sizes the button to one frame, keeping its top-left
   // corner. A picture that cannot be read leaves the button 0 x 0.

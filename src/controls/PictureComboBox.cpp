@@ -1,4 +1,4 @@
-#include "controls/CBitComboBox.h"
+#include "controls/PictureComboBox.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
@@ -16,7 +16,7 @@ constexpr int kRowRightGap = 10;
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
 }  // namespace
 
-CBitComboBox::CBitComboBox(PictureCache& pictures, QWidget* parent)
+PictureComboBox::PictureComboBox(PictureCache& pictures, QWidget* parent)
     : QComboBox(parent),
       pictures_(pictures),
       faceFont_(windowsFont(QStringLiteral("Arial"), kTextCellHeight)) {
@@ -32,7 +32,7 @@ CBitComboBox::CBitComboBox(PictureCache& pictures, QWidget* parent)
   setColours(focusBack_, focusText_, back_, text_);
 }
 
-void CBitComboBox::setFaceBitmaps(const QString& left, const QString& middle,
+void PictureComboBox::setFaceBitmaps(const QString& left, const QString& middle,
                                   const QString& right) {
   left_ = left;
   middle_ = middle;
@@ -40,7 +40,7 @@ void CBitComboBox::setFaceBitmaps(const QString& left, const QString& middle,
   update();
 }
 
-void CBitComboBox::setListBitmaps(const QString& left, const QString& right, const QString& top,
+void PictureComboBox::setListBitmaps(const QString& left, const QString& right, const QString& top,
                                   const QString& bottom) {
   listLeft_ = left;
   listRight_ = right;
@@ -49,7 +49,7 @@ void CBitComboBox::setListBitmaps(const QString& left, const QString& right, con
   view()->viewport()->update();
 }
 
-void CBitComboBox::setColours(const QColor& focusBack, const QColor& focusText,
+void PictureComboBox::setColours(const QColor& focusBack, const QColor& focusText,
                               const QColor& back, const QColor& text) {
   focusBack_ = focusBack;
   focusText_ = focusText;
@@ -63,11 +63,11 @@ void CBitComboBox::setColours(const QColor& focusBack, const QColor& focusText,
   update();
 }
 
-QPixmap CBitComboBox::bitmap(const QString& path) const { return pictures_.picture(path); }
+QPixmap PictureComboBox::bitmap(const QString& path) const { return pictures_.picture(path); }
 
-int CBitComboBox::textStart() const { return bitmap(left_).width(); }
+int PictureComboBox::textStart() const { return bitmap(left_).width(); }
 
-void CBitComboBox::paintFace(QPainter& painter) const {
+void PictureComboBox::paintFace(QPainter& painter) const {
   const QPixmap backdrop = bitmap(QStringLiteral("res/combobox.png"));
   if (!backdrop.isNull()) painter.drawPixmap(QRect(40, 0, 100, 100), backdrop);
   const QPixmap left = bitmap(left_);
@@ -90,7 +90,7 @@ void CBitComboBox::paintFace(QPainter& painter) const {
                    currentText());
 }
 
-void CBitComboBox::paintRow(QPainter& painter, const QStyleOptionViewItem& option,
+void PictureComboBox::paintRow(QPainter& painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
   if (!index.isValid()) return;
   const QRect row = option.rect.adjusted(0, 0, -kRowRightGap, 0);
@@ -115,11 +115,11 @@ void CBitComboBox::paintRow(QPainter& painter, const QStyleOptionViewItem& optio
   painter.drawText(row.adjusted(textStart(), 0, 0, 0), kTextFlags, index.data().toString());
 }
 
-QImage CBitComboBox::renderImage() const {
+QImage PictureComboBox::renderImage() const {
   return offscreenImage(size(), [this](QPainter& painter) { paintFace(painter); });
 }
 
-void CBitComboBox::paintEvent(QPaintEvent*) {
+void PictureComboBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paintFace(painter);
 }

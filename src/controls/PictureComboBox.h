@@ -16,13 +16,13 @@ namespace ostrel {
 
 class PictureCache;
 
-class CBitComboBox : public QComboBox {
+class PictureComboBox : public QComboBox {
   Q_OBJECT
 
  public:
   static constexpr int kRowHeight = 25;
 
-  explicit CBitComboBox(PictureCache& pictures, QWidget* parent = nullptr);
+  explicit PictureComboBox(PictureCache& pictures, QWidget* parent = nullptr);
 
   void setFaceBitmaps(const QString& left, const QString& middle, const QString& right);
   void setListBitmaps(const QString& left, const QString& right, const QString& top,

@@ -1,16 +1,16 @@
-#include "controls/CMySliderCtrl.h"
+#include "controls/PictureSlider.h"
 
 #include <QKeyEvent>
 
 namespace ostrel {
 
-CMySliderCtrl::CMySliderCtrl(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+PictureSlider::PictureSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
   setAutoFillBackground(false);
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   setTickPosition(QSlider::TicksBelow);
 }
 
-void CMySliderCtrl::keyPressEvent(QKeyEvent* event) {
+void PictureSlider::keyPressEvent(QKeyEvent* event) {
   SliderAction action = SliderNoAction;
   switch (event->key()) {
     case Qt::Key_Left:

@@ -9,11 +9,11 @@
 
 namespace ostrel {
 
-class CMySliderCtrl : public QSlider {
+class PictureSlider : public QSlider {
   Q_OBJECT
 
  public:
-  explicit CMySliderCtrl(QWidget* parent = nullptr);
+  explicit PictureSlider(QWidget* parent = nullptr);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -1,4 +1,4 @@
-#include "controls/CTransparentListBoxnocheck.h"
+#include "controls/PlainList.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,10 +16,10 @@ constexpr int kTextCellHeight = 32;
 const QColor kShadowColour(140, 140, 140);
 }  // namespace
 
-CTransparentListBoxnocheck::CTransparentListBoxnocheck(QWidget* parent)
-    : CTransparentListBoxnocheck(100, parent) {}
+PlainList::PlainList(QWidget* parent)
+    : PlainList(100, parent) {}
 
-CTransparentListBoxnocheck::CTransparentListBoxnocheck(int textLeft, QWidget* parent)
+PlainList::PlainList(int textLeft, QWidget* parent)
     : QListWidget(parent), textLeft_(textLeft) {
   textColour_ = palette().color(QPalette::WindowText);
   selectedColour_ = palette().color(QPalette::HighlightedText);
@@ -38,7 +38,7 @@ CTransparentListBoxnocheck::CTransparentListBoxnocheck(int textLeft, QWidget* pa
       this));
 }
 
-void CTransparentListBoxnocheck::setTextStyle(const QString& face, const QColor& text,
+void PlainList::setTextStyle(const QString& face, const QColor& text,
                                               const QColor& selected, bool shadow) {
   textColour_ = text;
   selectedColour_ = selected;
@@ -48,7 +48,7 @@ void CTransparentListBoxnocheck::setTextStyle(const QString& face, const QColor&
   viewport()->update();
 }
 
-int CTransparentListBoxnocheck::addString(const QString& text) {
+int PlainList::addString(const QString& text) {
   int row = count();
   for (int i = 0; i < count(); ++i) {
     if (QString::compare(text, item(i)->text(), Qt::CaseInsensitive) < 0) {
@@ -60,16 +60,16 @@ int CTransparentListBoxnocheck::addString(const QString& text) {
   return row;
 }
 
-int CTransparentListBoxnocheck::topIndex() const {
+int PlainList::topIndex() const {
   const QModelIndex top = indexAt(QPoint(0, 0));
   return top.isValid() ? top.row() : 0;
 }
 
-void CTransparentListBoxnocheck::setTopIndex(int row) {
+void PlainList::setTopIndex(int row) {
   if (row >= 0 && row < count()) scrollToItem(item(row), QAbstractItemView::PositionAtTop);
 }
 
-void CTransparentListBoxnocheck::redraw(bool now) {
+void PlainList::redraw(bool now) {
   if (now) {
     viewport()->repaint();
   } else {
@@ -77,9 +77,9 @@ void CTransparentListBoxnocheck::redraw(bool now) {
   }
 }
 
-void CTransparentListBoxnocheck::refresh() { redraw(true); }
+void PlainList::refresh() { redraw(true); }
 
-void CTransparentListBoxnocheck::drawRow(QPainter& painter, int row, const QRect& rowRect,
+void PlainList::drawRow(QPainter& painter, int row, const QRect& rowRect,
                                          bool selected) const {
   if (row < 0 || row >= count()) return;
   // The text cell is a little taller than the row: the text runs over the

@@ -10,13 +10,13 @@
 
 namespace ostrel {
 
-class CTransparentListBoxnocheck : public QListWidget {
+class PlainList : public QListWidget {
   Q_OBJECT
 
  public:
   static constexpr int kRowHeight = 30;
 
-  explicit CTransparentListBoxnocheck(QWidget* parent = nullptr);
+  explicit PlainList(QWidget* parent = nullptr);
 
   // The look the screens give their lists: face at a 32-pixel cell height,
   // colours of unselected and selected rows, and a grey shadow under the text.
@@ -39,7 +39,7 @@ class CTransparentListBoxnocheck : public QListWidget {
   bool hasShadow() const { return shadow_; }
 
  protected:
-  CTransparentListBoxnocheck(int textLeft, QWidget* parent);
+  PlainList(int textLeft, QWidget* parent);
 
   // Paints one row; rowRect spans the list's whole width.
   virtual void drawRow(QPainter& painter, int row, const QRect& rowRect, bool selected) const;

@@ -1,4 +1,4 @@
-#include "controls/CTextProgressCtrl.h"
+#include "controls/TextProgressBar.h"
 
 #include <QPainter>
 
@@ -8,25 +8,25 @@
 
 namespace ostrel {
 
-CTextProgressCtrl::CTextProgressCtrl(QWidget* parent) : QWidget(parent) {
+TextProgressBar::TextProgressBar(QWidget* parent) : QWidget(parent) {
   barColour_ = palette().color(QPalette::Highlight);
   textOnBackColour_ = barColour_;
 }
 
-long double CTextProgressCtrl::fraction() const {
+long double TextProgressBar::fraction() const {
   if (!validRange()) return 0;
   return static_cast<long double>(pos_ - min_) / (static_cast<long double>(max_) - min_);
 }
 
-int CTextProgressCtrl::barWidth() const { return static_cast<int>(fraction() * width()); }
+int TextProgressBar::barWidth() const { return static_cast<int>(fraction() * width()); }
 
-QString CTextProgressCtrl::shownText() const {
+QString TextProgressBar::shownText() const {
   if (!showText_) return {};
   if (!text_.isEmpty()) return text_;
   return QStringLiteral("%1%").arg(static_cast<int>(fraction() * 100));
 }
 
-int CTextProgressCtrl::setPos(int pos) {
+int TextProgressBar::setPos(int pos) {
   const int previous = pos_;
   pos_ = validRange() ? std::clamp(pos, min_, max_) : pos;
   const int width = barWidth();
@@ -40,7 +40,7 @@ int CTextProgressCtrl::setPos(int pos) {
   return previous;
 }
 
-void CTextProgressCtrl::setRange(int min, int max) {
+void TextProgressBar::setRange(int min, int max) {
   min_ = min;
   max_ = max;
   if (validRange()) pos_ = std::clamp(pos_, min_, max_);
@@ -48,34 +48,34 @@ void CTextProgressCtrl::setRange(int min, int max) {
   update();
 }
 
-void CTextProgressCtrl::setShowText(bool show) {
+void TextProgressBar::setShowText(bool show) {
   if (show == showText_) return;
   showText_ = show;
   update();
 }
 
-void CTextProgressCtrl::setText(const QString& text) {
+void TextProgressBar::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   update();
 }
 
-void CTextProgressCtrl::setColour(QColor& field, const QColor& colour) {
+void TextProgressBar::setColour(QColor& field, const QColor& colour) {
   if (field == colour) return;
   field = colour;
   update();
 }
 
-void CTextProgressCtrl::setBarColour(const QColor& colour) { setColour(barColour_, colour); }
-void CTextProgressCtrl::setBackColour(const QColor& colour) { setColour(backColour_, colour); }
-void CTextProgressCtrl::setTextOnBarColour(const QColor& colour) {
+void TextProgressBar::setBarColour(const QColor& colour) { setColour(barColour_, colour); }
+void TextProgressBar::setBackColour(const QColor& colour) { setColour(backColour_, colour); }
+void TextProgressBar::setTextOnBarColour(const QColor& colour) {
   setColour(textOnBarColour_, colour);
 }
-void CTextProgressCtrl::setTextOnBackColour(const QColor& colour) {
+void TextProgressBar::setTextOnBackColour(const QColor& colour) {
   setColour(textOnBackColour_, colour);
 }
 
-void CTextProgressCtrl::paintBar(QPainter& painter) const {
+void TextProgressBar::paintBar(QPainter& painter) const {
   if (!validRange()) return;
   const QRect all = rect();
   const QRect done(0, 0, barWidth(), height());
@@ -94,17 +94,17 @@ void CTextProgressCtrl::paintBar(QPainter& painter) const {
   painter.drawText(all, flags, text);
 }
 
-QImage CTextProgressCtrl::renderImage() const {
+QImage TextProgressBar::renderImage() const {
   return offscreenImage(size(), [this](QPainter& painter) { paintBar(painter); });
 }
 
-void CTextProgressCtrl::paintEvent(QPaintEvent*) {
+void TextProgressBar::paintEvent(QPaintEvent*) {
   lastText_ = shownText();
   QPainter painter(this);
   paintBar(painter);
 }
 
-void CTextProgressCtrl::resizeEvent(QResizeEvent* event) {
+void TextProgressBar::resizeEvent(QResizeEvent* event) {
   lastBarWidth_ = -1;
   QWidget::resizeEvent(event);
 }

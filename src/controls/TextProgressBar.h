@@ -12,11 +12,11 @@
 
 namespace ostrel {
 
-class CTextProgressCtrl : public QWidget {
+class TextProgressBar : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CTextProgressCtrl(QWidget* parent = nullptr);
+  explicit TextProgressBar(QWidget* parent = nullptr);
 
   // Stores the position, kept inside the range, and returns the previous one.
   int setPos(int pos);

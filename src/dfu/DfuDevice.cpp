@@ -1,11 +1,11 @@
-#include "dfu/StDfu.h"
+#include "dfu/DfuDevice.h"
 
 #include "dfu/DfuCodes.h"
 #include "dfu/DfuRequests.h"
 
 namespace ostrel {
 
-uint32_t StDfu::STDFU_Open(const std::string& path, DfuHandle& device) {
+uint32_t DfuDevice::open(const std::string& path, DfuHandle& device) {
   device = 0;
   auto usb = transport_.open(path);
   if (!usb) return kDfuUnexpected;
@@ -17,11 +17,11 @@ uint32_t StDfu::STDFU_Open(const std::string& path, DfuHandle& device) {
   return kDfuSuccess;
 }
 
-uint32_t StDfu::STDFU_Close(DfuHandle device) {
+uint32_t DfuDevice::close(DfuHandle device) {
   return devices_.take(device) ? kDfuSuccess : kDfuBadParameter;
 }
 
-StDfu::OpenDevice* StDfu::configured(DfuHandle device) {
+DfuDevice::OpenDevice* DfuDevice::configured(DfuHandle device) {
   OpenDevice* open = devices_.find(device);
   if (open && !open->configRead) {
     open->configRead = UsbDescriptors::readConfiguration(*open->usb, open->config) == UsbStatus::ok;
@@ -30,13 +30,13 @@ StDfu::OpenDevice* StDfu::configured(DfuHandle device) {
   return open;
 }
 
-uint32_t StDfu::STDFU_GetDeviceDescriptor(DfuHandle device, std::array<uint8_t, 18>& descriptor) {
+uint32_t DfuDevice::getDeviceDescriptor(DfuHandle device, std::array<uint8_t, 18>& descriptor) {
   OpenDevice* open = devices_.find(device);
   if (!open) return kDfuBadParameter;
   return DfuRequests::code(UsbDescriptors::readDevice(*open->usb, descriptor));
 }
 
-uint32_t StDfu::STDFU_GetDFUDescriptor(DfuHandle device, uint32_t& interfaceNumber, uint32_t& interfaceProtocol,
+uint32_t DfuDevice::getDfuDescriptor(DfuHandle device, uint32_t& interfaceNumber, uint32_t& interfaceProtocol,
                                        std::array<uint8_t, 9>& descriptor) {
   OpenDevice* open = configured(device);
   if (!open) return kDfuBadParameter;
@@ -47,7 +47,7 @@ uint32_t StDfu::STDFU_GetDFUDescriptor(DfuHandle device, uint32_t& interfaceNumb
   return kDfuSuccess;
 }
 
-uint32_t StDfu::STDFU_GetDfuInterfaces(DfuHandle device, std::vector<DfuInterface>& interfaces) {
+uint32_t DfuDevice::getDfuInterfaces(DfuHandle device, std::vector<DfuInterface>& interfaces) {
   OpenDevice* open = configured(device);
   if (!open) return kDfuBadParameter;
   if (!open->configRead) return kDfuError;
@@ -55,13 +55,13 @@ uint32_t StDfu::STDFU_GetDfuInterfaces(DfuHandle device, std::vector<DfuInterfac
   return kDfuSuccess;
 }
 
-uint32_t StDfu::STDFU_GetStringDescriptor(DfuHandle device, uint32_t index, std::string& text) {
+uint32_t DfuDevice::getStringDescriptor(DfuHandle device, uint32_t index, std::string& text) {
   OpenDevice* open = devices_.find(device);
   if (!open || index > 0xFF) return kDfuBadParameter;
   return DfuRequests::code(UsbDescriptors::readString(*open->usb, static_cast<uint8_t>(index), text));
 }
 
-uint32_t StDfu::STDFU_SelectCurrentConfiguration(DfuHandle device, uint32_t configuration, uint32_t interfaceIndex,
+uint32_t DfuDevice::selectCurrentConfiguration(DfuHandle device, uint32_t configuration, uint32_t interfaceIndex,
                                                  uint32_t alternate) {
   OpenDevice* open = configured(device);
   if (!open || configuration != 0 || alternate > 0xFF) return kDfuBadParameter;
@@ -74,32 +74,32 @@ uint32_t StDfu::STDFU_SelectCurrentConfiguration(DfuHandle device, uint32_t conf
   return DfuRequests::code(open->usb->selectInterface(numbers[interfaceIndex], static_cast<uint8_t>(alternate)));
 }
 
-uint32_t StDfu::STDFU_Getstatus(DfuHandle device, std::array<uint8_t, 6>& status) {
+uint32_t DfuDevice::getStatus(DfuHandle device, std::array<uint8_t, 6>& status) {
   OpenDevice* open = devices_.find(device);
   if (!open) return kDfuBadParameter;
   return DfuRequests::code(DfuRequests(*open->usb, open->interfaceNumber).getStatus(status));
 }
 
-uint32_t StDfu::STDFU_Clrstatus(DfuHandle device) {
+uint32_t DfuDevice::clearStatus(DfuHandle device) {
   OpenDevice* open = devices_.find(device);
   if (!open) return kDfuBadParameter;
   return DfuRequests::code(DfuRequests(*open->usb, open->interfaceNumber).clearStatus());
 }
 
-uint32_t StDfu::STDFU_Abort(DfuHandle device) {
+uint32_t DfuDevice::abort(DfuHandle device) {
   OpenDevice* open = devices_.find(device);
   if (!open) return kDfuBadParameter;
   return DfuRequests::code(DfuRequests(*open->usb, open->interfaceNumber).abort());
 }
 
-uint32_t StDfu::STDFU_Dnload(DfuHandle device, const uint8_t* data, uint32_t length, uint16_t block) {
+uint32_t DfuDevice::download(DfuHandle device, const uint8_t* data, uint32_t length, uint16_t block) {
   OpenDevice* open = devices_.find(device);
   if (!open || length > 0xFFFF || (length && !data)) return kDfuBadParameter;
   return DfuRequests::code(
       DfuRequests(*open->usb, open->interfaceNumber).dnload(block, data, static_cast<uint16_t>(length)));
 }
 
-uint32_t StDfu::STDFU_Upload(DfuHandle device, uint8_t* data, uint32_t length, uint16_t block) {
+uint32_t DfuDevice::upload(DfuHandle device, uint8_t* data, uint32_t length, uint16_t block) {
   OpenDevice* open = devices_.find(device);
   if (!open || length > 0xFFFF || (length && !data)) return kDfuBadParameter;
   size_t received = 0;

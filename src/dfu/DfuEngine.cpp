@@ -16,8 +16,8 @@ constexpr DfuRgb kTeal{0, 128, 128};
 constexpr DfuRgb kGreen{0, 128, 0};
 constexpr DfuRgb kBlue{0, 0, 255};
 
-constexpr uint16_t kFirstDfuSeVersion = 0x011A;
-constexpr uint16_t kPastDfuSeVersions = 0x0120;
+constexpr uint16_t kDfuSeVersionMin = 0x011A;
+constexpr uint16_t kDfuSeVersionEnd = 0x0120;
 constexpr uint32_t kDfuModeProtocol = 2;
 constexpr int32_t kUpdateScreenId = 11;
 constexpr int32_t kFailedState = 12;
@@ -48,7 +48,7 @@ DfuEngine::DfuEngine(AppState& app, std::string dataRoot, UsbTransport& transpor
       prt_(transport, dfu_, files_, clock) {}
 
 DfuEngine::~DfuEngine() {
-  if (operationHandle) prt_.STDFUPRT_StopOperation(operationHandle);
+  if (operationHandle) prt_.stopOperation(operationHandle);
 }
 
 // ---- messages -------------------------------------------------------------
@@ -78,7 +78,7 @@ void DfuEngine::enumerateDfuDevices() {
   deviceList_.clear();
   pathList_.clear();
   targetRows_.clear();
-  std::vector<UsbDeviceEntry> entries = transport_.listDfuDevices();
+  std::vector<UsbDeviceEntry> entries = transport_.findDfuDevices();
   std::stable_partition(entries.begin(), entries.end(), [](const UsbDeviceEntry& e) { return e.dfuMode; });
   for (const UsbDeviceEntry& e : entries) {
     pathList_.push_back(upperCase(e.path));
@@ -96,7 +96,7 @@ void DfuEngine::enumerateDfuDevices() {
 
 void DfuEngine::selectDevice() {
   optionBytesTarget_ = false;
-  prt_.STDFUPRT_DestroyMapping(map_);
+  prt_.destroyMapping(map_);
   if (!targetRows_.empty()) {
     rememberedRows_.clear();
     for (size_t i = 0; i < targetRows_.size(); ++i)
@@ -108,33 +108,33 @@ void DfuEngine::selectDevice() {
   if (selectedDevice_ < 0 || selectedDevice_ >= static_cast<int>(pathList_.size())) return;
   currentPath_ = pathList_[selectedDevice_];
   DfuHandle device = 0;
-  if (dfu_.STDFU_Open(currentPath_, device) != kDfuSuccess) return;
+  if (dfu_.open(currentPath_, device) != kDfuSuccess) return;
   bool ended = false;
   if (readDescriptors(device)) readyHook(ended);
   if (!ended) {
     if (optionBytesTarget_) {
       const DfuOptionBytes ob = DfuOptionBytes::read(dfu_, device, clock_);
       if (ob.readProtected) shared_.readProtected = 1;
-      if (auto* targets = prt_.STDFUPRT_GetMapping(map_)) ob.applyTo(*targets);
+      if (auto* targets = prt_.getMapping(map_)) ob.applyTo(*targets);
     }
     fillTargetRows();
   }
-  dfu_.STDFU_Close(device);
+  dfu_.close(device);
 }
 
 // Steps 3 to 6 of selecting a device; false when selection stops there.
 bool DfuEngine::readDescriptors(DfuHandle device) {
-  if (dfu_.STDFU_GetDeviceDescriptor(device, deviceDescriptor_) != kDfuSuccess) {
+  if (dfu_.getDeviceDescriptor(device, deviceDescriptor_) != kDfuSuccess) {
     message("Unable to get descriptors... Bad Firmware", true);
     return false;
   }
   uint32_t interfaceNumber = 0, protocol = 0;
-  if (dfu_.STDFU_GetDFUDescriptor(device, interfaceNumber, protocol, dfuDescriptor_) != kDfuSuccess) {
+  if (dfu_.getDfuDescriptor(device, interfaceNumber, protocol, dfuDescriptor_) != kDfuSuccess) {
     message("Unable to get DFU descriptor... Bad Firmware", true);
     return false;
   }
   const uint16_t bcdDfu = word(&dfuDescriptor_[7]);
-  if (bcdDfu < kFirstDfuSeVersion || bcdDfu >= kPastDfuSeVersions) {
+  if (bcdDfu < kDfuSeVersionMin || bcdDfu >= kDfuSeVersionEnd) {
     deviceReady = 0;  // not a DfuSe device
     return false;
   }
@@ -149,11 +149,11 @@ bool DfuEngine::readDescriptors(DfuHandle device) {
   }
   dfuFields_ = ids;
   uint32_t count = 0;
-  if (prt_.STDFUPRT_CreateMappingFromDevice(currentPath_, map_, count) != kDfuSuccess) {
+  if (prt_.createMappingFromDevice(currentPath_, map_, count) != kDfuSuccess) {
     message("Unable to find or decode device mapping... Bad Firmware", true);
     return false;
   }
-  const auto& targets = *prt_.STDFUPRT_GetMapping(map_);
+  const auto& targets = *prt_.getMapping(map_);
   for (size_t i = 0; i < targets.size() && i < 2; ++i)
     if (targets[i].name == kOptionBytesName) optionBytesTarget_ = true;
   return true;
@@ -179,7 +179,7 @@ void DfuEngine::readyHook(bool& ended) {
 
 void DfuEngine::fillTargetRows() {
   targetRows_.clear();
-  if (const auto* targets = prt_.STDFUPRT_GetMapping(map_))
+  if (const auto* targets = prt_.getMapping(map_))
     for (const MemoryTarget& t : *targets) targetRows_.push_back({t.alternate, t.name, false});
   bool any = false;
   for (int row : rememberedRows_)
@@ -195,7 +195,7 @@ void DfuEngine::loadFirmwareFile() {
   DfuHandle file = 0;
   uint16_t vendor = 0, product = 0, version = 0;
   uint8_t count = 0;
-  if (files_.STDFUFILES_OpenExistingDFUFile(firmwarePath_, file, &vendor, &product, &version, count) != kDfuSuccess) {
+  if (files_.openExistingFile(firmwarePath_, file, &vendor, &product, &version, count) != kDfuSuccess) {
     message("This file doesn't have a correct format...", true);
     return;
   }
@@ -205,21 +205,21 @@ void DfuEngine::loadFirmwareFile() {
     DfuHandle image = 0;
     uint8_t alternate = 0;
     std::string name;
-    if (files_.STDFUFILES_ReadImageFromDFUFile(file, i, image) != kDfuSuccess) {
+    if (files_.readImage(file, i, image) != kDfuSuccess) {
       message("Bad file format...", true);
       failed = true;
-    } else if (files_.STDFUFILES_GetImageAlternate(image, alternate) != kDfuSuccess) {
+    } else if (files_.getImageAlternate(image, alternate) != kDfuSuccess) {
       message("Unable to get data from image...", true);
       failed = true;
     } else {
-      files_.STDFUFILES_GetImageName(image, name);
+      files_.getImageName(image, name);
       char row[300];
       std::snprintf(row, sizeof row, "%02i\t%s", alternate, name.c_str());
       fileImages_.push_back(row);
     }
-    files_.STDFUFILES_DestroyImage(image);
+    files_.destroyImage(image);
   }
-  files_.STDFUFILES_CloseDFUFile(file);
+  files_.closeFile(file);
   if (failed) return;
   view_.setProgressColours({kTeal, kTeal, kWhite, kWhite});
   message("File correctly loaded.", false);
@@ -246,14 +246,14 @@ void DfuEngine::startUpgrade() {
 
 void DfuEngine::removeReadProtection() {
   DfuHandle device = 0;
-  if (dfu_.STDFU_Open(currentPath_, device) == kDfuSuccess) {
-    dfu_.STDFU_SelectCurrentConfiguration(device, 0, 0, 1);
+  if (dfu_.open(currentPath_, device) == kDfuSuccess) {
+    dfu_.selectCurrentConfiguration(device, 0, 0, 1);
     DfuOptionBytes::bringToIdle(dfu_, device, clock_);
     const uint8_t readUnprotect = 0x92;
-    dfu_.STDFU_Dnload(device, &readUnprotect, 1, 0);
+    dfu_.download(device, &readUnprotect, 1, 0);
     std::array<uint8_t, 6> status{};
-    dfu_.STDFU_Getstatus(device, status);
-    dfu_.STDFU_Close(device);
+    dfu_.getStatus(device, status);
+    dfu_.close(device);
   }
   shared_.readProtected = 0;
   // The map's sector flags were worked out while the flash was protected
@@ -262,12 +262,12 @@ void DfuEngine::removeReadProtection() {
 }
 
 void DfuEngine::refreshSectorFlags() {
-  auto* targets = prt_.STDFUPRT_GetMapping(map_);
+  auto* targets = prt_.getMapping(map_);
   DfuHandle device = 0;
-  if (!targets || !optionBytesTarget_ || dfu_.STDFU_Open(currentPath_, device) != kDfuSuccess) return;
+  if (!targets || !optionBytesTarget_ || dfu_.open(currentPath_, device) != kDfuSuccess) return;
   const DfuOptionBytes ob = DfuOptionBytes::read(dfu_, device, clock_);
   if (!ob.readProtected) ob.applyTo(*targets);
-  dfu_.STDFU_Close(device);
+  dfu_.close(device);
 }
 
 int DfuEngine::firstSelectedRow(int from) const {
@@ -282,7 +282,7 @@ bool DfuEngine::findImage(DfuHandle& found) {
   found = 0;
   DfuHandle file = 0;
   uint8_t count = 0;
-  const uint32_t code = files_.STDFUFILES_OpenExistingDFUFile(firmwarePath_, file, nullptr, nullptr, nullptr, count);
+  const uint32_t code = files_.openExistingFile(firmwarePath_, file, nullptr, nullptr, nullptr, count);
   if (code != kDfuSuccess) {
     message("Unable to find data for that device/target from the file ...", true);
     reportOperationError(code);
@@ -292,13 +292,13 @@ bool DfuEngine::findImage(DfuHandle& found) {
   for (uint32_t i = 0; i < count; ++i) {
     DfuHandle image = 0;
     uint8_t alternate = 0;
-    if (files_.STDFUFILES_ReadImageFromDFUFile(file, i, image) != kDfuSuccess) continue;
-    if (!found && files_.STDFUFILES_GetImageAlternate(image, alternate) == kDfuSuccess && alternate == wanted)
+    if (files_.readImage(file, i, image) != kDfuSuccess) continue;
+    if (!found && files_.getImageAlternate(image, alternate) == kDfuSuccess && alternate == wanted)
       found = image;
     else
-      files_.STDFUFILES_DestroyImage(image);
+      files_.destroyImage(image);
   }
-  files_.STDFUFILES_CloseDFUFile(file);
+  files_.closeFile(file);
   if (!found) message("Unable to find data for that device/target from the file ...", true);
   return found != 0;
 }
@@ -306,17 +306,17 @@ bool DfuEngine::findImage(DfuHandle& found) {
 void DfuEngine::launchUpgrade() {
   DfuHandle found = 0;
   if (!findImage(found)) return;
-  if (upgradeImage_) files_.STDFUFILES_DestroyImage(upgradeImage_);
-  files_.STDFUFILES_DuplicateImage(found, upgradeImage_);
-  const auto* targets = prt_.STDFUPRT_GetMapping(map_);
+  if (upgradeImage_) files_.destroyImage(upgradeImage_);
+  files_.duplicateImage(found, upgradeImage_);
+  const auto* targets = prt_.getMapping(map_);
   const MemoryTarget* target =
       targets && selectedTarget_ < static_cast<int>(targets->size()) ? &(*targets)[selectedTarget_] : nullptr;
   // The file's elements are checked against the target's sectors before
   // anything is erased: an image that does not fit is a bad file.
-  if (!target || files_.STDFUFILES_FilterImageForOperation(upgradeImage_, *target, kOperationUpgrade, 0) != kDfuSuccess ||
-      files_.STDFUFILES_FilterImageForOperation(found, *target, kOperationErase, 0) != kDfuSuccess) {
-    files_.STDFUFILES_DestroyImage(found);
-    files_.STDFUFILES_DestroyImage(upgradeImage_);
+  if (!target || files_.filterImageForOperation(upgradeImage_, *target, kOperationUpgrade, 0) != kDfuSuccess ||
+      files_.filterImageForOperation(found, *target, kOperationErase, 0) != kDfuSuccess) {
+    files_.destroyImage(found);
+    files_.destroyImage(upgradeImage_);
     message("This file doesn't have a correct format...", true);
     reportOperationError(kDfuBadFile);
     return;
@@ -324,7 +324,7 @@ void DfuEngine::launchUpgrade() {
   record_ = {kDfuDeviceClass, kDfuSecondDeviceClass, kOperationErase, 0, found, currentPath_};
   eraseImage_ = found;
   DfuHandle handle = 0;
-  if (const uint32_t code = prt_.STDFUPRT_LaunchOperation(record_, handle); code != kDfuSuccess) {
+  if (const uint32_t code = prt_.launchOperation(record_, handle); code != kDfuSuccess) {
     destroyImages();
     reportOperationError(code);
     return;
@@ -340,7 +340,7 @@ void DfuEngine::launchUpgrade() {
 void DfuEngine::pollOperation() {
   if (!operationHandle) return;
   DfuOperationStatus status;
-  uint32_t code = prt_.STDFUPRT_GetOperationStatus(operationHandle, status);
+  uint32_t code = prt_.getOperationStatus(operationHandle, status);
   if (code == kDfuSuccess) code = status.result;
   if (code != kDfuSuccess) {
     failOperation(code);
@@ -356,19 +356,19 @@ void DfuEngine::pollOperation() {
 
 void DfuEngine::finishOperation() {
   if (record_.operation == kOperationErase) {  // the erase pass is done: program with the same record
-    prt_.STDFUPRT_StopOperation(operationHandle);
+    prt_.stopOperation(operationHandle);
     operationHandle = 0;
-    files_.STDFUFILES_DestroyImage(eraseImage_);
+    files_.destroyImage(eraseImage_);
     record_.operation = kOperationUpgrade;
     record_.image = upgradeImage_;
     DfuHandle handle = 0;
-    if (const uint32_t code = prt_.STDFUPRT_LaunchOperation(record_, handle); code != kDfuSuccess)
+    if (const uint32_t code = prt_.launchOperation(record_, handle); code != kDfuSuccess)
       reportOperationError(code);
     operationHandle = handle;
     return;
   }
   DfuOperationRecord reported;
-  prt_.STDFUPRT_StopOperation(operationHandle, &reported);
+  prt_.stopOperation(operationHandle, &reported);
   view_.setProgressPosition(100);
   operationHandle = 0;
   const uint32_t operation = record_.operation;
@@ -387,12 +387,12 @@ void DfuEngine::finishOperation() {
       launchUpgrade();
     }
   }
-  files_.STDFUFILES_DestroyImage(image);
+  files_.destroyImage(image);
   if (operation == kOperationLeave) enumerateDfuDevices();
 }
 
 void DfuEngine::failOperation(uint32_t code) {
-  prt_.STDFUPRT_StopOperation(operationHandle);
+  prt_.stopOperation(operationHandle);
   operationHandle = 0;
   destroyImages();
   if (code == kDfuUnsupported)
@@ -405,29 +405,29 @@ void DfuEngine::failOperation(uint32_t code) {
 
 void DfuEngine::destroyImages() {
   for (DfuHandle* image : {&eraseImage_, &upgradeImage_, &record_.image})
-    if (*image) files_.STDFUFILES_DestroyImage(*image);
+    if (*image) files_.destroyImage(*image);
 }
 
 void DfuEngine::stopOperation() {
   if (!operationHandle) return;
-  prt_.STDFUPRT_StopOperation(operationHandle);
+  prt_.stopOperation(operationHandle);
   operationHandle = 0;
   destroyImages();
 }
 
 void DfuEngine::leaveDfuMode() {
   const int row = firstSelectedRow();
-  const auto* targets = prt_.STDFUPRT_GetMapping(map_);
+  const auto* targets = prt_.getMapping(map_);
   if (selectedDevice_ < 0 || row < 0 || !targets || row >= static_cast<int>(targets->size())) return;
   const MemoryTarget& target = (*targets)[row];
   DfuHandle image = 0;
-  files_.STDFUFILES_CreateImageFromMapping(image, target);
-  files_.STDFUFILES_SetImageName(image, target.name);
-  files_.STDFUFILES_FilterImageForOperation(image, target, kOperationLeave, 0);
+  files_.createImageFromMapping(image, target);
+  files_.setImageName(image, target.name);
+  files_.filterImageForOperation(image, target, kOperationLeave, 0);
   record_ = {kDfuDeviceClass, kDfuSecondDeviceClass, kOperationLeave, 0, image, currentPath_};
   DfuHandle handle = 0;
-  if (const uint32_t code = prt_.STDFUPRT_LaunchOperation(record_, handle); code != kDfuSuccess) {
-    files_.STDFUFILES_DestroyImage(record_.image);
+  if (const uint32_t code = prt_.launchOperation(record_, handle); code != kDfuSuccess) {
+    files_.destroyImage(record_.image);
     reportOperationError(code);
     return;
   }
@@ -449,7 +449,7 @@ void DfuEngine::reportOperationError(uint32_t code) {
 void DfuEngine::onDfuDeviceChange(const UsbDeviceEvent& event) {
   const bool writing = record_.operation == kOperationErase || record_.operation == kOperationUpgrade;
   if (!event.arrived && operationHandle && writing && equalsIgnoreCase(event.path, currentPath_)) {
-    prt_.STDFUPRT_StopOperation(operationHandle);
+    prt_.stopOperation(operationHandle);
     destroyImages();
     operationHandle = 0;
     view_.setProgressColours(coloured(kRed));

@@ -10,9 +10,9 @@
 #include "dfu/DfuClock.h"
 #include "dfu/DfuEngineView.h"
 #include "dfu/DfuSharedFlags.h"
-#include "dfu/StDfu.h"
-#include "dfu/StDfuFiles.h"
-#include "dfu/StDfuPrt.h"
+#include "dfu/DfuDevice.h"
+#include "dfu/DfuFiles.h"
+#include "dfu/DfuOperations.h"
 #include "profile/AppState.h"
 
 #include <array>
@@ -70,7 +70,7 @@ class DfuEngine {
   const std::string& firmwarePath() const { return firmwarePath_; }
   std::vector<DfuTargetRow>& targetRows() { return targetRows_; }
   int selectedTarget() const { return selectedTarget_; }
-  const std::vector<MemoryTarget>* memoryMap() { return prt_.STDFUPRT_GetMapping(map_); }
+  const std::vector<MemoryTarget>* memoryMap() { return prt_.getMapping(map_); }
   // True while the request that restarts the pad out of DFU mode is on its way.
   bool leavingDfuMode() const { return operationHandle != 0 && record_.operation == kOperationLeave; }
   // True while the engine can download to the current device (bmAttributes bit 0).
@@ -97,9 +97,9 @@ class DfuEngine {
   DfuClock& clock_;
   DfuEngineView& view_;
   DfuSharedFlags& shared_;
-  StDfu dfu_;
-  StDfuFiles files_;
-  StDfuPrt prt_;
+  DfuDevice dfu_;
+  DfuFiles files_;
+  DfuOperations prt_;
 
   std::vector<std::string> deviceList_;
   std::vector<std::string> pathList_;

@@ -1,4 +1,4 @@
-#include "dfu/StDfuPrt.h"
+#include "dfu/DfuOperations.h"
 
 #include "dfu/DfuCodes.h"
 
@@ -6,13 +6,13 @@
 
 namespace ostrel {
 
-uint32_t StDfuPrt::readTargets(DfuHandle device, std::vector<MemoryTarget>& targets) {
+uint32_t DfuOperations::readTargets(DfuHandle device, std::vector<MemoryTarget>& targets) {
   std::vector<DfuInterface> interfaces;
-  if (uint32_t code = devices_.STDFU_GetDfuInterfaces(device, interfaces); code != kDfuSuccess) return code;
+  if (uint32_t code = devices_.getDfuInterfaces(device, interfaces); code != kDfuSuccess) return code;
   for (const DfuInterface& i : interfaces) {
     std::string text;
     MemoryTarget target;
-    if (uint32_t code = devices_.STDFU_GetStringDescriptor(device, i.nameIndex, text); code != kDfuSuccess)
+    if (uint32_t code = devices_.getStringDescriptor(device, i.nameIndex, text); code != kDfuSuccess)
       return code;
     if (!MemoryTarget::parse(text, i.alternate, target)) return kDfuError;
     targets.push_back(std::move(target));
@@ -20,28 +20,28 @@ uint32_t StDfuPrt::readTargets(DfuHandle device, std::vector<MemoryTarget>& targ
   return targets.empty() ? kDfuError : kDfuSuccess;
 }
 
-uint32_t StDfuPrt::STDFUPRT_CreateMappingFromDevice(const std::string& path, DfuHandle& map,
+uint32_t DfuOperations::createMappingFromDevice(const std::string& path, DfuHandle& map,
                                                     uint32_t& targetCount) {
   map = 0;
   targetCount = 0;
   DfuHandle device = 0;
-  if (uint32_t code = devices_.STDFU_Open(path, device); code != kDfuSuccess) return code;
+  if (uint32_t code = devices_.open(path, device); code != kDfuSuccess) return code;
   auto targets = std::make_unique<std::vector<MemoryTarget>>();
   const uint32_t code = readTargets(device, *targets);
-  devices_.STDFU_Close(device);
+  devices_.close(device);
   if (code != kDfuSuccess) return code;
   targetCount = static_cast<uint32_t>(targets->size());
   map = maps_.add(std::move(targets));
   return kDfuSuccess;
 }
 
-uint32_t StDfuPrt::STDFUPRT_DestroyMapping(DfuHandle& map) {
+uint32_t DfuOperations::destroyMapping(DfuHandle& map) {
   const bool known = maps_.take(map) != nullptr;
   map = 0;
   return known ? kDfuSuccess : kDfuBadParameter;
 }
 
-uint32_t StDfuPrt::STDFUPRT_LaunchOperation(const DfuOperationRecord& record, DfuHandle& operation) {
+uint32_t DfuOperations::launchOperation(const DfuOperationRecord& record, DfuHandle& operation) {
   operation = 0;
   const DfuImage* image = files_.image(record.image);
   if (!image || image->operation != record.operation || record.path.empty()) return kDfuBadParameter;
@@ -58,14 +58,14 @@ uint32_t StDfuPrt::STDFUPRT_LaunchOperation(const DfuOperationRecord& record, Df
   return kDfuSuccess;
 }
 
-uint32_t StDfuPrt::STDFUPRT_GetOperationStatus(DfuHandle operation, DfuOperationStatus& status) {
+uint32_t DfuOperations::getOperationStatus(DfuHandle operation, DfuOperationStatus& status) {
   const Running* running = operations_.find(operation);
   if (!running) return kDfuBadParameter;
   status = running->worker->status();
   return kDfuSuccess;
 }
 
-uint32_t StDfuPrt::STDFUPRT_StopOperation(DfuHandle operation, DfuOperationRecord* record) {
+uint32_t DfuOperations::stopOperation(DfuHandle operation, DfuOperationRecord* record) {
   std::unique_ptr<Running> running = operations_.take(operation);
   if (!running) return kDfuBadParameter;
   running->worker->stop();

@@ -1,6 +1,6 @@
 #pragma once
-// Memory maps and background operations of the DFU layer (the STDFUPRT
-// operations). At most one operation exists at a time; its worker has its own
+// Memory maps and background operations of the DFU layer.
+// At most one operation exists at a time; its worker has its own
 // copy of the image and its own open device, so the handles stay on the
 // caller's thread. Unknown or finished handles are refused with
 // kDfuBadParameter.
@@ -9,8 +9,8 @@
 #include "dfu/DfuHandleTable.h"
 #include "dfu/DfuOperation.h"
 #include "dfu/MemoryMap.h"
-#include "dfu/StDfu.h"
-#include "dfu/StDfuFiles.h"
+#include "dfu/DfuDevice.h"
+#include "dfu/DfuFiles.h"
 
 #include <string>
 #include <vector>
@@ -30,20 +30,20 @@ struct DfuOperationRecord {
   std::string path;
 };
 
-class StDfuPrt {
+class DfuOperations {
  public:
-  StDfuPrt(UsbTransport& transport, StDfu& devices, StDfuFiles& files, DfuClock& clock)
+  DfuOperations(UsbTransport& transport, DfuDevice& devices, DfuFiles& files, DfuClock& clock)
       : transport_(transport), devices_(devices), files_(files), clock_(clock) {}
 
-  uint32_t STDFUPRT_CreateMappingFromDevice(const std::string& path, DfuHandle& map, uint32_t& targetCount);
+  uint32_t createMappingFromDevice(const std::string& path, DfuHandle& map, uint32_t& targetCount);
   // The targets of a map (writable: the engine rewrites sector flags), or nullptr.
-  std::vector<MemoryTarget>* STDFUPRT_GetMapping(DfuHandle map) { return maps_.find(map); }
-  uint32_t STDFUPRT_DestroyMapping(DfuHandle& map);
+  std::vector<MemoryTarget>* getMapping(DfuHandle map) { return maps_.find(map); }
+  uint32_t destroyMapping(DfuHandle& map);
 
-  uint32_t STDFUPRT_LaunchOperation(const DfuOperationRecord& record, DfuHandle& operation);
-  uint32_t STDFUPRT_GetOperationStatus(DfuHandle operation, DfuOperationStatus& status);
+  uint32_t launchOperation(const DfuOperationRecord& record, DfuHandle& operation);
+  uint32_t getOperationStatus(DfuHandle operation, DfuOperationStatus& status);
   // Stops and forgets the operation; record, when given, receives its record.
-  uint32_t STDFUPRT_StopOperation(DfuHandle operation, DfuOperationRecord* record = nullptr);
+  uint32_t stopOperation(DfuHandle operation, DfuOperationRecord* record = nullptr);
 
  private:
   struct Running {
@@ -53,8 +53,8 @@ class StDfuPrt {
   uint32_t readTargets(DfuHandle device, std::vector<MemoryTarget>& targets);
 
   UsbTransport& transport_;
-  StDfu& devices_;
-  StDfuFiles& files_;
+  DfuDevice& devices_;
+  DfuFiles& files_;
   DfuClock& clock_;
   DfuHandleTable<std::vector<MemoryTarget>> maps_{0x00A00000};
   DfuHandleTable<Running> operations_{0x00B00000};

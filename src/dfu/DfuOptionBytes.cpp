@@ -12,41 +12,41 @@ constexpr uint8_t kOptionBytesPointer[5] = {0x21, 0x00, 0xF8, 0xFF, 0x1F};
 
 }  // namespace
 
-bool DfuOptionBytes::bringToIdle(StDfu& dfu, DfuHandle device, DfuClock& clock) {
+bool DfuOptionBytes::bringToIdle(DfuDevice& dfu, DfuHandle device, DfuClock& clock) {
   for (int step = 0; step < kMaxIdleSteps; ++step) {
     std::array<uint8_t, 6> raw{};
-    if (dfu.STDFU_Getstatus(device, raw) != kDfuSuccess) return false;
+    if (dfu.getStatus(device, raw) != kDfuSuccess) return false;
     const DfuStatus s = DfuStatus::decode(raw);
     if (s.state == kDfuIdle) return true;
     if (s.state == kDfuDnBusy || s.state == kDfuDnloadSync) {
       clock.sleepMillis(s.pollTimeout);  // a command still runs: let it finish
     } else if (s.state == kDfuDnloadIdle || s.state == kDfuUploadIdle) {
-      dfu.STDFU_Abort(device);
+      dfu.abort(device);
     } else {
-      dfu.STDFU_Clrstatus(device);
+      dfu.clearStatus(device);
     }
   }
   return false;
 }
 
-DfuOptionBytes DfuOptionBytes::read(StDfu& dfu, DfuHandle device, DfuClock& clock) {
+DfuOptionBytes DfuOptionBytes::read(DfuDevice& dfu, DfuHandle device, DfuClock& clock) {
   DfuOptionBytes ob;
   std::array<uint8_t, 16> bytes{};
-  if (dfu.STDFU_SelectCurrentConfiguration(device, 0, 0, 1) == kDfuSuccess) {
+  if (dfu.selectCurrentConfiguration(device, 0, 0, 1) == kDfuSuccess) {
     bringToIdle(dfu, device, clock);
-    dfu.STDFU_Dnload(device, kFlashPointer, sizeof kFlashPointer, 0);
+    dfu.download(device, kFlashPointer, sizeof kFlashPointer, 0);
     bringToIdle(dfu, device, clock);
-    dfu.STDFU_Upload(device, bytes.data(), bytes.size(), 2);
+    dfu.upload(device, bytes.data(), bytes.size(), 2);
     std::array<uint8_t, 6> raw{};
-    dfu.STDFU_Getstatus(device, raw);
+    dfu.getStatus(device, raw);
     ob.readProtected = raw[4] == kDfuErrorState;
     if (raw[4] != kDfuIdle) bringToIdle(dfu, device, clock);
   }
-  if (!ob.readProtected && dfu.STDFU_SelectCurrentConfiguration(device, 0, 0, 1) == kDfuSuccess) {
+  if (!ob.readProtected && dfu.selectCurrentConfiguration(device, 0, 0, 1) == kDfuSuccess) {
     bringToIdle(dfu, device, clock);
-    dfu.STDFU_Dnload(device, kOptionBytesPointer, sizeof kOptionBytesPointer, 0);
+    dfu.download(device, kOptionBytesPointer, sizeof kOptionBytesPointer, 0);
     bringToIdle(dfu, device, clock);
-    if (dfu.STDFU_Upload(device, bytes.data(), bytes.size(), 2) == kDfuSuccess) {
+    if (dfu.upload(device, bytes.data(), bytes.size(), 2) == kDfuSuccess) {
       ob.readProtection = bytes[0];
       ob.writeProtection = uint32_t{bytes[14]} << 24 | uint32_t{bytes[12]} << 16 | uint32_t{bytes[10]} << 8 | bytes[8];
     }

@@ -56,7 +56,7 @@ class UsbTransport {
   using Listener = std::function<void(const UsbDeviceEvent&)>;
   virtual ~UsbTransport() = default;
   // Devices with a DFU interface (class FE, subclass 01), runtime or DFU mode.
-  virtual std::vector<UsbDeviceEntry> listDfuDevices() = 0;
+  virtual std::vector<UsbDeviceEntry> findDfuDevices() = 0;
   // nullptr when the device is gone or cannot be opened.
   virtual std::unique_ptr<UsbDevice> open(const std::string& path) = 0;
   // Arrivals and removals of any USB device, delivered on the transport's

@@ -1,5 +1,5 @@
 // The library object's shared plumbing and the file-level scrambling.
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 #include <filesystem>
 #include <system_error>
@@ -16,12 +16,12 @@ namespace ostrel {
 namespace fs = std::filesystem;
 using Lock = std::lock_guard<std::recursive_mutex>;
 
-manageFile::manageFile() = default;
-manageFile::~manageFile() = default;
+ProfileLibrary::ProfileLibrary() = default;
+ProfileLibrary::~ProfileLibrary() = default;
 
-uint32_t manageFile::deriveKey() const { return deriveScrambleKey(); }
+uint32_t ProfileLibrary::deriveKey() const { return deriveScrambleKey(); }
 
-bool manageFile::scrambleFile(const std::string& path) {
+bool ProfileLibrary::scrambleFile(const std::string& path) {
   Lock lock(lock_);
   const auto bytes = AtomicFile::read(AtomicFile::pathOf(path));
   if (!bytes) return false;
@@ -30,7 +30,7 @@ bool manageFile::scrambleFile(const std::string& path) {
                            beforeReplace);
 }
 
-bool manageFile::unscrambleFile(const std::string& path) {
+bool ProfileLibrary::unscrambleFile(const std::string& path) {
   Lock lock(lock_);
   const auto bytes = AtomicFile::read(AtomicFile::pathOf(path));
   if (!bytes) return false;
@@ -39,29 +39,29 @@ bool manageFile::unscrambleFile(const std::string& path) {
   return body && AtomicFile::write(AtomicFile::pathOf(path), *body, beforeReplace);
 }
 
-bool manageFile::fileExists(const std::string& path) const {
+bool ProfileLibrary::fileExists(const std::string& path) const {
   std::error_code ec;
   return fs::exists(fs::symlink_status(AtomicFile::pathOf(path), ec));
 }
 
-bool manageFile::ready() const { return !basePath.empty(); }
+bool ProfileLibrary::ready() const { return !basePath.empty(); }
 
-bool manageFile::ready(const std::string& name) const { return ready() && isSafeName(name); }
+bool ProfileLibrary::ready(const std::string& name) const { return ready() && isSafeName(name); }
 
-std::string manageFile::at(const std::string& relative) const { return basePath + relative; }
+std::string ProfileLibrary::at(const std::string& relative) const { return basePath + relative; }
 
-bool manageFile::exists(const std::string& relative) const { return fileExists(at(relative)); }
+bool ProfileLibrary::exists(const std::string& relative) const { return fileExists(at(relative)); }
 
-std::optional<std::string> manageFile::readBytes(const std::string& relative) const {
+std::optional<std::string> ProfileLibrary::readBytes(const std::string& relative) const {
   return AtomicFile::read(AtomicFile::pathOf(at(relative)));
 }
 
-bool manageFile::storeBytes(const std::string& relative, std::string_view bytes) {
+bool ProfileLibrary::storeBytes(const std::string& relative, std::string_view bytes) {
   return AtomicFile::write(AtomicFile::pathOf(at(relative)), bytes, beforeReplace);
 }
 
 // A stored body is unscrambled once; anything else is taken as plain text.
-std::optional<manageFile::Body> manageFile::readBody(const std::string& relative) {
+std::optional<ProfileLibrary::Body> ProfileLibrary::readBody(const std::string& relative) {
   const auto bytes = readBytes(relative);
   if (!bytes) return std::nullopt;
   scrambleKey = deriveKey();
@@ -69,26 +69,26 @@ std::optional<manageFile::Body> manageFile::readBody(const std::string& relative
   return Body{splitLines(plain ? *plain : *bytes), plain.has_value()};
 }
 
-bool manageFile::storeBody(const std::string& relative, const std::vector<std::string>& lines) {
+bool ProfileLibrary::storeBody(const std::string& relative, const std::vector<std::string>& lines) {
   scrambleKey = deriveKey();
   return storeBytes(relative, scrambleBytes(joinLines(lines), scrambleKey));
 }
 
-bool manageFile::storeDefaultBody(const std::string& relative) {
+bool ProfileLibrary::storeDefaultBody(const std::string& relative) {
   scrambleKey = deriveKey();
   const std::string body = bodyText(defaultProfile.data(), defaultProfile.size());
   return storeBytes(relative, scrambleBytes(body, scrambleKey));
 }
 
 // Every line goes through the rule; the line count stays what the file had.
-bool manageFile::rewriteBody(const std::string& relative, const LineRule& rule) {
+bool ProfileLibrary::rewriteBody(const std::string& relative, const LineRule& rule) {
   auto body = readBody(relative);
   if (!body) return false;
   for (std::size_t i = 0; i < body->lines.size(); ++i) rule(i, body->lines[i]);
   return storeBody(relative, body->lines);
 }
 
-bool manageFile::appendToIndex(const std::string& indexPath, const std::string& name) {
+bool ProfileLibrary::appendToIndex(const std::string& indexPath, const std::string& name) {
   IndexBatch batch(basePath, beforeReplace);
   batch.append(indexPath, name);
   return batch.write();

@@ -51,12 +51,12 @@ inline constexpr int kSavedCapacity = 200;
 inline constexpr int kEditCapacity = 1000;
 inline constexpr int kLibrarySlots = 4;
 
-class manageFile {
+class ProfileLibrary {
  public:
-  manageFile();
-  virtual ~manageFile();
-  manageFile(const manageFile&) = delete;
-  manageFile& operator=(const manageFile&) = delete;
+  ProfileLibrary();
+  virtual ~ProfileLibrary();
+  ProfileLibrary(const ProfileLibrary&) = delete;
+  ProfileLibrary& operator=(const ProfileLibrary&) = delete;
 
   // The data root, ending with a path separator ('/' here, '\\' on Windows);
   // every path is basePath + a relative path such as "Myprofile/Name.klt".

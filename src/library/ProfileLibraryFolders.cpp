@@ -5,7 +5,7 @@
 #include "library/LibraryFolders.h"
 #include "library/SafeName.h"
 #include "library/TextLines.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel {
 
@@ -29,7 +29,7 @@ int32_t fillNames(const std::string& text, std::array<std::string, kNameCapacity
 }
 }  // namespace
 
-bool manageFile::ensureFolders() {
+bool ProfileLibrary::ensureFolders() {
   Lock lock(lock_);
   bool usable = ready();
   for (const char* folder : kFolders) {
@@ -48,7 +48,7 @@ bool manageFile::ensureFolders() {
   return usable;
 }
 
-std::string manageFile::readVersion() {
+std::string ProfileLibrary::readVersion() {
   Lock lock(lock_);
   if (!ready()) return std::string();
   if (!exists(kVersionFile)) {
@@ -61,7 +61,7 @@ std::string manageFile::readVersion() {
   return lines.empty() ? std::string() : lines.back();
 }
 
-bool manageFile::writeVersion(const std::string& text) {
+bool ProfileLibrary::writeVersion(const std::string& text) {
   Lock lock(lock_);
   if (!ready()) return false;
   for (const char* folder : kFolders) {
@@ -71,7 +71,7 @@ bool manageFile::writeVersion(const std::string& text) {
   return storeBytes(kVersionFile, text);
 }
 
-bool manageFile::loadNames(const char* folder, NameTable& names, int32_t& count) {
+bool ProfileLibrary::loadNames(const char* folder, NameTable& names, int32_t& count) {
   count = 0;
   const std::string indexPath = std::string(folder) + kIndexFile;
   if (!ready() || !exists(indexPath)) return false;
@@ -81,17 +81,17 @@ bool manageFile::loadNames(const char* folder, NameTable& names, int32_t& count)
   return true;
 }
 
-bool manageFile::loadMyNames() {
+bool ProfileLibrary::loadMyNames() {
   Lock lock(lock_);
   return loadNames(kMyFolder, myNames, myCount);
 }
 
-bool manageFile::loadMakerNames() {
+bool ProfileLibrary::loadMakerNames() {
   Lock lock(lock_);
   return loadNames(kMakerFolder, makerNames, makerCount);
 }
 
-bool manageFile::readDownloadList(const std::string& fileName) {
+bool ProfileLibrary::readDownloadList(const std::string& fileName) {
   Lock lock(lock_);
   downloadCount = 0;
   if (!ready(fileName)) return false;
@@ -109,7 +109,7 @@ bool manageFile::readDownloadList(const std::string& fileName) {
 // First run: the "Default" profile, its index line and four "Default" slots.
 // A "Default" profile that is already there is kept: it may hold the user's
 // own edits.
-bool manageFile::setUpFirstRun() {
+bool ProfileLibrary::setUpFirstRun() {
   const std::string slotList = std::string(kMyFolder) + kSlotListFile;
   const bool profileReady = createProfile(kDefaultName) || exists(profilePath(kDefaultName));
   const bool listWritten =
@@ -117,7 +117,7 @@ bool manageFile::setUpFirstRun() {
   return profileReady && listWritten;
 }
 
-std::string manageFile::getSlotName(int slot) {
+std::string ProfileLibrary::getSlotName(int slot) {
   Lock lock(lock_);
   if (!ready()) return std::string();
   const std::string slotList = std::string(kMyFolder) + kSlotListFile;
@@ -132,7 +132,7 @@ std::string manageFile::getSlotName(int slot) {
   return lines[static_cast<std::size_t>(slot)];
 }
 
-bool manageFile::assignSlot(int slot, const std::string& name) {
+bool ProfileLibrary::assignSlot(int slot, const std::string& name) {
   Lock lock(lock_);
   if (!ready() || !isSingleLine(name)) return false;
   const std::string slotList = std::string(kMyFolder) + kSlotListFile;

@@ -7,7 +7,7 @@
 #include "library/SafeName.h"
 #include "library/TextLines.h"
 #include "library/ValueText.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
 
 namespace ostrel {
@@ -19,14 +19,14 @@ namespace {
 bool validSlot(int slot) { return slot >= 0 && slot < kLibrarySlots; }
 }  // namespace
 
-bool manageFile::createProfile(const std::string& name) {
+bool ProfileLibrary::createProfile(const std::string& name) {
   Lock lock(lock_);
   if (!ready(name) || exists(profilePath(name))) return false;
   // The file first: a failed write then leaves no index line without a file.
   return storeDefaultBody(profilePath(name)) && appendToIndex(indexPathOf(name), name);
 }
 
-bool manageFile::deleteProfile(const std::string& name) {
+bool ProfileLibrary::deleteProfile(const std::string& name) {
   Lock lock(lock_);
   if (!ready(name) || !exists(profilePath(name))) return false;
   std::error_code ec;
@@ -40,7 +40,7 @@ bool manageFile::deleteProfile(const std::string& name) {
   return storeBytes(indexPath, indexText(lines));
 }
 
-bool manageFile::loadProfileIntoSlot(int slot, const std::string& name) {
+bool ProfileLibrary::loadProfileIntoSlot(int slot, const std::string& name) {
   Lock lock(lock_);
   if (!validSlot(slot) || !ready(name)) return false;
   auto& saved = savedValues[slot];
@@ -59,7 +59,7 @@ bool manageFile::loadProfileIntoSlot(int slot, const std::string& name) {
   return body->scrambled || storeBody(path, body->lines);
 }
 
-bool manageFile::setProfileValue(int slot, const std::string& name, int index,
+bool ProfileLibrary::setProfileValue(int slot, const std::string& name, int index,
                                  const std::string& valueText) {
   Lock lock(lock_);
   if (!validSlot(slot) || !ready(name) || isMakerName(name) || !isSingleLine(valueText)) {
@@ -84,7 +84,7 @@ bool manageFile::setProfileValue(int slot, const std::string& name, int index,
 
 // Writes one of the slot's tables over the profile's lines (as many as the
 // file has) and makes savedValues (and, from the pad, editValues) agree.
-bool manageFile::fileSlotValues(int slot, const std::string& name, bool fromPad) {
+bool ProfileLibrary::fileSlotValues(int slot, const std::string& name, bool fromPad) {
   if (!validSlot(slot) || !ready(name)) return false;
   createProfile(name);
   const auto& source = fromPad ? padValues[slot] : editValues[slot];
@@ -97,17 +97,17 @@ bool manageFile::fileSlotValues(int slot, const std::string& name, bool fromPad)
   return rewriteBody(profilePath(name), rule);
 }
 
-bool manageFile::storePadProfile(int slot, const std::string& name) {
+bool ProfileLibrary::storePadProfile(int slot, const std::string& name) {
   Lock lock(lock_);
   return fileSlotValues(slot, name, true);
 }
 
-bool manageFile::saveSlotAs(int slot, const std::string& name) {
+bool ProfileLibrary::saveSlotAs(int slot, const std::string& name) {
   Lock lock(lock_);
   return fileSlotValues(slot, name, false);
 }
 
-bool manageFile::copyProfile(const std::string& sourceName, const std::string& newName) {
+bool ProfileLibrary::copyProfile(const std::string& sourceName, const std::string& newName) {
   Lock lock(lock_);
   if (!ready(sourceName) || !ready(newName)) return false;
   const std::string target = kMyFolder + newName + kProfileExtension;
@@ -118,7 +118,7 @@ bool manageFile::copyProfile(const std::string& sourceName, const std::string& n
   return !exists(myIndex) || appendToIndex(myIndex, newName);
 }
 
-bool manageFile::registerMakerProfile(const std::string& name) {
+bool ProfileLibrary::registerMakerProfile(const std::string& name) {
   Lock lock(lock_);
   if (!ready(name) || !exists(kMakerFolder + name + kProfileExtension)) return false;
   const std::string makerIndex = std::string(kMakerFolder) + kIndexFile;
@@ -132,7 +132,7 @@ bool manageFile::registerMakerProfile(const std::string& name) {
   return storeBytes(makerIndex, indexText(lines));
 }
 
-bool manageFile::addNameToIndex(const std::string& name) {
+bool ProfileLibrary::addNameToIndex(const std::string& name) {
   Lock lock(lock_);
   return ready(name) && appendToIndex(indexPathOf(name), name);
 }

@@ -5,7 +5,7 @@
 #include "library/IndexBatch.h"
 #include "library/LibraryFolders.h"
 #include "library/SafeName.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel {
 
@@ -40,7 +40,7 @@ std::string withoutExtension(std::string name) {
 }  // namespace
 
 // Same bytes at the new place; a file of that name there is replaced.
-bool manageFile::moveFile(const std::string& from, const std::string& to) {
+bool ProfileLibrary::moveFile(const std::string& from, const std::string& to) {
   std::error_code ec;
   fs::rename(AtomicFile::pathOf(at(from)), AtomicFile::pathOf(at(to)), ec);
   if (!ec) return true;
@@ -52,7 +52,7 @@ bool manageFile::moveFile(const std::string& from, const std::string& to) {
 // Files whose name holds "kelto-" belong to the maker folder; a file in the
 // wrong folder is moved to the other one and listed by that folder's rebuild.
 // Names are indexed by their own prefix rule, which may pick the other index.
-bool manageFile::rebuildIndex(bool makerFolder) {
+bool ProfileLibrary::rebuildIndex(bool makerFolder) {
   if (!ready()) return false;
   const std::string folder = makerFolder ? kMakerFolder : kMyFolder;
   const std::string other = makerFolder ? kMyFolder : kMakerFolder;
@@ -75,12 +75,12 @@ bool manageFile::rebuildIndex(bool makerFolder) {
   return batch.write() && done;
 }
 
-bool manageFile::rebuildMyIndex() {
+bool ProfileLibrary::rebuildMyIndex() {
   Lock lock(lock_);
   return rebuildIndex(false);
 }
 
-bool manageFile::rebuildMakerIndex() {
+bool ProfileLibrary::rebuildMakerIndex() {
   Lock lock(lock_);
   return rebuildIndex(true);
 }

@@ -19,7 +19,7 @@ bool isPadInterface(const HidInterfaceInfo& device) {
 
 }  // namespace
 
-ControllerLink::ControllerLink(AppState& app, manageFile& library, HidBackend& hid,
+ControllerLink::ControllerLink(AppState& app, ProfileLibrary& library, HidBackend& hid,
                                Dispatcher& dispatcher, GraceTimer& graceTimer, Sleeper& sleeper)
     : context_{app, library, dispatcher, sleeper},
       hid_(hid),

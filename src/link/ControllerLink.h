@@ -30,7 +30,7 @@ class ControllerLink {
  public:
   static constexpr std::chrono::milliseconds kGraceTime{3000};
 
-  ControllerLink(AppState& app, manageFile& library, HidBackend& hid, Dispatcher& dispatcher,
+  ControllerLink(AppState& app, ProfileLibrary& library, HidBackend& hid, Dispatcher& dispatcher,
                  GraceTimer& graceTimer, Sleeper& sleeper);
   ~ControllerLink();
   ControllerLink(const ControllerLink&) = delete;

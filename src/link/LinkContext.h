@@ -3,7 +3,7 @@
 // dispatcher that reaches that thread, the pacing seam and the observer.
 // app, library and observer are touched on the owner thread only.
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "link/Dispatcher.h"
 #include "link/LinkObserver.h"
 #include "link/Sleeper.h"
@@ -13,7 +13,7 @@ namespace ostrel {
 
 struct LinkContext {
   AppState& app;
-  manageFile& library;
+  ProfileLibrary& library;
   Dispatcher& dispatcher;
   Sleeper& sleeper;
   LinkObserver* observer = nullptr;

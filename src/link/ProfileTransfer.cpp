@@ -41,7 +41,7 @@ bool ProfileTransfer::writeSlot(int slot, const std::string& nameLabel) {
 
 void ProfileTransfer::fileReceivedProfile(const ReceivedProfile& profile) {
   AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   const int index = profile.slot - 1;
   {
     std::lock_guard lock(library.mutex());

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
@@ -32,7 +32,7 @@ bool updateOffered(float padFirmwareVersion, const std::string& serverText) {
   return serverText != formatVersion(padFirmwareVersion) && padFirmwareVersion < versionNumber(serverText);
 }
 
-void refreshVersion(manageFile& library, AppState& state, bool recoveryMode) {
+void refreshVersion(ProfileLibrary& library, AppState& state, bool recoveryMode) {
   if (recoveryMode) library.writeVersion(formatVersion(1.0f));
   state.padFirmwareVersion = versionNumber(library.readVersion());
 }

@@ -6,7 +6,7 @@
 
 namespace ostrel {
 
-class manageFile;
+class ProfileLibrary;
 struct AppState;
 
 // A version as "%.2f" formats it ("1.00"), whatever the locale.
@@ -25,6 +25,6 @@ bool updateOffered(float padFirmwareVersion, const std::string& serverText);
 // After a successful update: a recovery wrote the factory firmware, which is
 // version 1.00; then the pad's version is taken from the version file, so the
 // screens show the new version before the pad reports it.
-void refreshVersion(manageFile& library, AppState& state, bool recoveryMode);
+void refreshVersion(ProfileLibrary& library, AppState& state, bool recoveryMode);
 
 }  // namespace ostrel

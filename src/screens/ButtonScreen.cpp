@@ -1,4 +1,4 @@
-#include "screens/Profile5_Dialog.h"
+#include "screens/ButtonScreen.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "controls/WindowsFont.h"
 #include "profile/AppState.h"
 #include "profile/KeyTables.h"
@@ -23,23 +23,23 @@ constexpr const char* kLayoutIndicators[] = {"Screen5/azerty.png", "Screen5/qwer
                                              "Screen5/qwertysp.png", "Screen5/qwertzu.png"};
 
 constexpr PlacedButton kButtonPlaces[] = {
-    {Profile5_Dialog::kHome, "home.png", {1185, 647}},
-    {Profile5_Dialog::kReset, "Screen5/reset.png", {1045, 494}},
-    {Profile5_Dialog::kSave, "Screen5/save.png", {1045, 546}},
-    {Profile5_Dialog::kProfile1Tab, "profile1-uk.png", {0, 0}},
-    {Profile5_Dialog::kProfile2Tab, "profile2-uk.png", {0, 135}},
-    {Profile5_Dialog::kProfile3Tab, "profile3-uk.png", {0, 270}},
-    {Profile5_Dialog::kProfile4Tab, "profile4-uk.png", {0, 405}},
-    {Profile5_Dialog::kGeneralTab, "General-uk.png", {0, 540}},
-    {Profile5_Dialog::kOn, "Screen5/On.png", {569, 634}},
-    {Profile5_Dialog::kOff, "Screen5/Off.png", {710, 634}},
+    {ButtonScreen::kHome, "home.png", {1185, 647}},
+    {ButtonScreen::kReset, "Screen5/reset.png", {1045, 494}},
+    {ButtonScreen::kSave, "Screen5/save.png", {1045, 546}},
+    {ButtonScreen::kProfile1Tab, "profile1-uk.png", {0, 0}},
+    {ButtonScreen::kProfile2Tab, "profile2-uk.png", {0, 135}},
+    {ButtonScreen::kProfile3Tab, "profile3-uk.png", {0, 270}},
+    {ButtonScreen::kProfile4Tab, "profile4-uk.png", {0, 405}},
+    {ButtonScreen::kGeneralTab, "General-uk.png", {0, 540}},
+    {ButtonScreen::kOn, "Screen5/On.png", {569, 634}},
+    {ButtonScreen::kOff, "Screen5/Off.png", {710, 634}},
 };
 
 }  // namespace
 
-Profile5_Dialog::Profile5_Dialog(const ScreenContext& context, QWidget* parent)
+ButtonScreen::ButtonScreen(const ScreenContext& context, QWidget* parent)
     : QWidget(parent), context_(context), buttons_(context.pictures, this) {
-  setObjectName(QStringLiteral("Profile5_Dialog"));
+  setObjectName(QStringLiteral("ButtonScreen"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Key messages must reach the screen, whichever control was clicked last.
@@ -55,9 +55,9 @@ Profile5_Dialog::Profile5_Dialog(const ScreenContext& context, QWidget* parent)
   loadSlot();
 }
 
-Profile5_Dialog::~Profile5_Dialog() = default;
+ButtonScreen::~ButtonScreen() = default;
 
-void Profile5_Dialog::buildControls() {
+void ButtonScreen::buildControls() {
   buttons_.addAll(kButtonPlaces);
   buttons_.loadPictures(context_.app.resourceFolder);
   tabs_ = new ChosenButtons(this);
@@ -76,19 +76,19 @@ void Profile5_Dialog::buildControls() {
   nameLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-int Profile5_Dialog::slotIndex() const {
+int ButtonScreen::slotIndex() const {
   const int slot = context_.app.currentSlot;
   return slot >= 1 && slot <= kSlotCount ? slot - 1 : -1;
 }
 
-int Profile5_Dialog::layout() const { return context_.app.currentKeyboardLayout(); }
+int ButtonScreen::layout() const { return context_.app.currentKeyboardLayout(); }
 
-bool Profile5_Dialog::paddlesOff() const {
+bool ButtonScreen::paddlesOff() const {
   const int index = slotIndex();
   return index >= 0 && context_.app.slotOff[static_cast<std::size_t>(index)] != 0;
 }
 
-void Profile5_Dialog::select(int cell) {
+void ButtonScreen::select(int cell) {
   const int previous = selection_;
   selection_ = cell;
   update(kControlPictureArea);
@@ -96,7 +96,7 @@ void Profile5_Dialog::select(int cell) {
   update(cellRedrawArea(cell));
 }
 
-void Profile5_Dialog::assign(int vk) {
+void ButtonScreen::assign(int vk) {
   // The cell shows what will be stored: a key the layout has no code for
   // shows nothing, as it will once stored.
   const int l = layout();
@@ -104,9 +104,9 @@ void Profile5_Dialog::assign(int vk) {
   update(cellRedrawArea(selection_));
 }
 
-void Profile5_Dialog::showSwitch() { onOff_->choose(paddlesOff() ? 1 : 0); }
+void ButtonScreen::showSwitch() { onOff_->choose(paddlesOff() ? 1 : 0); }
 
-void Profile5_Dialog::paintEvent(QPaintEvent*) {
+void ButtonScreen::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kButtonScreen;
   PictureCache& pictures = context_.pictures;
   QPainter painter(this);
@@ -125,7 +125,7 @@ void Profile5_Dialog::paintEvent(QPaintEvent*) {
   }
 }
 
-void Profile5_Dialog::paintCells(QPainter& painter) {
+void ButtonScreen::paintCells(QPainter& painter) {
   QFont font = windowsFont(QStringLiteral("Arial"), 32);
   font.setBold(true);
   painter.setFont(font);
@@ -133,7 +133,7 @@ void Profile5_Dialog::paintCells(QPainter& painter) {
   for (int cell = 0; cell < kButtonCellCount; ++cell) paintKey(painter, cell);
 }
 
-void Profile5_Dialog::paintKey(QPainter& painter, int cell) {
+void ButtonScreen::paintKey(QPainter& painter, int cell) {
   const int l = layout();
   const KeyPicture shown = keyPicture(l, cellKey(cell));
   if (shown.kind == KeyPicture::Picture) {
@@ -148,12 +148,12 @@ void Profile5_Dialog::paintKey(QPainter& painter, int cell) {
   }
 }
 
-void Profile5_Dialog::reloadPictures() {
+void ButtonScreen::reloadPictures() {
   buttons_.loadPictures(context_.app.resourceFolder);
   update();
 }
 
-void Profile5_Dialog::showEvent(QShowEvent* event) {
+void ButtonScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kButtonScreen;
   buttons_.followFolder(context_.app.resourceFolder);
   keyRule_.reset();
@@ -161,7 +161,7 @@ void Profile5_Dialog::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-void Profile5_Dialog::mousePressEvent(QMouseEvent* event) {
+void ButtonScreen::mousePressEvent(QMouseEvent* event) {
   switch (event->button()) {
     case Qt::LeftButton: {
       const int cell = buttonCellAt(event->position().toPoint(), paddlesOff());
@@ -179,14 +179,14 @@ void Profile5_Dialog::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-void Profile5_Dialog::wheelEvent(QWheelEvent* event) {
+void ButtonScreen::wheelEvent(QWheelEvent* event) {
   // A touchpad's scroll phases and sideways scrolling are no wheel turn.
   const int delta = event->angleDelta().y();
   if (delta == 0) return;
   assign(delta > 0 ? kMouseWheelUp : kMouseWheelDown);
 }
 
-bool Profile5_Dialog::eventFilter(QObject* watched, QEvent* event) {
+bool ButtonScreen::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // Keys are captured, never used as shortcuts.

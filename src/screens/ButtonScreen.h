@@ -25,7 +25,7 @@ namespace ostrel {
 
 class ChosenButtons;
 
-class Profile5_Dialog : public QWidget, public ProfileScreen {
+class ButtonScreen : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -38,8 +38,8 @@ class Profile5_Dialog : public QWidget, public ProfileScreen {
   static constexpr QRect kControlPictureArea{72, 166, 1208, 437};
   static constexpr QRect kLayoutIndicatorArea{190, 131, 86, 18};
 
-  Profile5_Dialog(const ScreenContext& context, QWidget* parent = nullptr);
-  ~Profile5_Dialog() override;
+  ButtonScreen(const ScreenContext& context, QWidget* parent = nullptr);
+  ~ButtonScreen() override;
 
   // ProfileScreen: loadButtonScreen, applyButtonScreen, resetButtonScreen.
   void loadSlot() override;

@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "library/ValueText.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
 #include "profile/KeyTables.h"
 #include "profile/ProfileRecord.h"
 #include "screens/ChosenButtons.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/ButtonScreen.h"
 #include "screens/SameNamedSlots.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenLead.h"
@@ -34,7 +34,7 @@ int storedCode(float value) { return std::isfinite(value) ? static_cast<int>(std
 
 }  // namespace
 
-void Profile5_Dialog::connectCommands() {
+void ButtonScreen::connectCommands() {
   const std::array<int, 4> slotTabs = {kProfile1Tab, kProfile2Tab, kProfile3Tab, kProfile4Tab};
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     buttons_.onClick(slotTabs[static_cast<std::size_t>(slot - 1)], [this, slot] { selectSlot(slot); });
@@ -47,7 +47,7 @@ void Profile5_Dialog::connectCommands() {
   buttons_.onClick(kOff, [this] { switchShortcuts(true); });
 }
 
-void Profile5_Dialog::loadSlot() {
+void ButtonScreen::loadSlot() {
   const int index = slotIndex();
   if (index < 0) return;
   nameLabel_->setText(fromWindows1252(context_.app.slotNames[static_cast<std::size_t>(index)]));
@@ -63,11 +63,11 @@ void Profile5_Dialog::loadSlot() {
   update();
 }
 
-bool Profile5_Dialog::collectChanges() {
+bool ButtonScreen::collectChanges() {
   const int index = slotIndex();
   if (index < 0) return false;
   const AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   auto& edited = library.editValues[static_cast<std::size_t>(index)];
   const auto& saved = library.savedValues[static_cast<std::size_t>(index)];
   bool changed = false;
@@ -84,7 +84,7 @@ bool Profile5_Dialog::collectChanges() {
   return changed;
 }
 
-void Profile5_Dialog::copyToSameNamedSlots(int index) {
+void ButtonScreen::copyToSameNamedSlots(int index) {
   AppState& app = context_.app;
   auto& edits = context_.library.editValues;
   const auto& source = edits[static_cast<std::size_t>(index)];
@@ -95,11 +95,11 @@ void Profile5_Dialog::copyToSameNamedSlots(int index) {
   }
 }
 
-void Profile5_Dialog::saveButtonScreen() {
+void ButtonScreen::saveButtonScreen() {
   const int index = slotIndex();
   if (index < 0) return;
   AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   const std::string name = app.slotNames[static_cast<std::size_t>(index)];
   for (int cell = 0; cell < kButtonCellCount; ++cell) {
     const int code = keyToUsage(layout(), cellKey(cell));
@@ -120,7 +120,7 @@ void Profile5_Dialog::saveButtonScreen() {
   }
 }
 
-void Profile5_Dialog::resetToDefaults() {
+void ButtonScreen::resetToDefaults() {
   const int index = slotIndex();
   if (index < 0) return;
   AppState& app = context_.app;
@@ -141,7 +141,7 @@ void Profile5_Dialog::resetToDefaults() {
   update();
 }
 
-void Profile5_Dialog::switchShortcuts(bool off) {
+void ButtonScreen::switchShortcuts(bool off) {
   const int index = slotIndex();
   if (index < 0) return;
   onOff_->choose(off ? 1 : 0);
@@ -151,7 +151,7 @@ void Profile5_Dialog::switchShortcuts(bool off) {
   update();
 }
 
-void Profile5_Dialog::goHome() {
+void ButtonScreen::goHome() {
   const int index = slotIndex();
   if (index < 0) return;
   AppState& app = context_.app;
@@ -162,7 +162,7 @@ void Profile5_Dialog::goHome() {
   leadToScreen(*this, context_, changed ? kSavePromptScreen : kHomeScreen);
 }
 
-void Profile5_Dialog::selectSlot(int slot) {
+void ButtonScreen::selectSlot(int slot) {
   const int left = slotIndex();
   if (slot < 1 || slot > kSlotCount || left < 0) return;
   AppState& app = context_.app;
@@ -175,7 +175,7 @@ void Profile5_Dialog::selectSlot(int slot) {
   if (next != 0 && next != kButtonScreen) leadToScreen(*this, context_, next);
 }
 
-void Profile5_Dialog::openGeneralSettings() {
+void ButtonScreen::openGeneralSettings() {
   const int index = slotIndex();
   if (index < 0) return;
   AppState& app = context_.app;

@@ -2,11 +2,11 @@
 
 #include <QEvent>
 
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 
 namespace ostrel {
 
-void ChosenButtons::add(PngButton* button) {
+void ChosenButtons::add(ImageButton* button) {
   buttons_.push_back(button);
   button->installEventFilter(this);
 }
@@ -17,8 +17,8 @@ void ChosenButtons::choose(int index) {
   light(inside ? buttons_[static_cast<std::size_t>(index)] : nullptr);
 }
 
-void ChosenButtons::light(const PngButton* lit) {
-  for (PngButton* button : buttons_) {
+void ChosenButtons::light(const ImageButton* lit) {
+  for (ImageButton* button : buttons_) {
     if (button == lit) {
       button->setHighlight();
     } else {
@@ -32,7 +32,7 @@ bool ChosenButtons::eventFilter(QObject* watched, QEvent* event) {
   // lights itself afterwards; on leaving, a held highlight keeps the chosen
   // button lit through the button's own leave handling.
   if (event->type() == QEvent::Enter) {
-    for (PngButton* button : buttons_) {
+    for (ImageButton* button : buttons_) {
       if (button != watched) button->clearHighlight();
     }
   } else if (event->type() == QEvent::Leave) {

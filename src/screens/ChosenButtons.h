@@ -9,7 +9,7 @@
 
 namespace ostrel {
 
-class PngButton;
+class ImageButton;
 
 class ChosenButtons : public QObject {
   Q_OBJECT
@@ -17,19 +17,19 @@ class ChosenButtons : public QObject {
  public:
   explicit ChosenButtons(QObject* parent = nullptr) : QObject(parent) {}
 
-  void add(PngButton* button);
+  void add(ImageButton* button);
   // Lights member index (or none for an index outside the group).
   void choose(int index);
   int chosen() const { return chosen_; }
-  PngButton* button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+  ImageButton* button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void light(const PngButton* lit);
+  void light(const ImageButton* lit);
 
-  std::vector<PngButton*> buttons_;
+  std::vector<ImageButton*> buttons_;
   int chosen_ = -1;
 };
 

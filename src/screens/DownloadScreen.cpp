@@ -1,9 +1,9 @@
-#include "screens/profile_Dialog_Download_Profile.h"
+#include "screens/DownloadScreen.h"
 
 #include <QEvent>
 #include <QPainter>
 
-#include "controls/CTransparentListBox.h"
+#include "controls/CheckList.h"
 #include "controls/PictureCache.h"
 #include "online/OnlineWorker.h"
 #include "online/ProfileServer.h"
@@ -19,8 +19,8 @@ constexpr const char* kContacting = "Screen8/contacting.png";
 constexpr const char* kSuccess = "Screen8/Download-Successful.png";
 
 constexpr PlacedButton kButtonPlaces[] = {
-    {profile_Dialog_Download_Profile::kCancel, "Screen6/cancel.png", {879, 100}},
-    {profile_Dialog_Download_Profile::kDownload, "Screen8/Download.png", {793, 589}},
+    {DownloadScreen::kCancel, "Screen6/cancel.png", {879, 100}},
+    {DownloadScreen::kDownload, "Screen8/Download.png", {793, 589}},
 };
 
 // The strip's picture for a frame: 1 to 11 the strip, 12 the success picture.
@@ -31,33 +31,33 @@ QString stripPicture(int32_t frame) {
 
 }  // namespace
 
-profile_Dialog_Download_Profile::profile_Dialog_Download_Profile(const ScreenContext& context,
+DownloadScreen::DownloadScreen(const ScreenContext& context,
                                                                  QWidget* parent)
     : QWidget(parent),
       context_(context),
       buttons_(context.pictures, this),
       worker_(std::make_unique<OnlineWorker>()) {
-  setObjectName(QStringLiteral("profile_Dialog_Download_Profile"));
+  setObjectName(QStringLiteral("DownloadScreen"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildControls();
   (new ScreenKeyFilter({}, this))->installOn(this);
-  connect(&timer_, &QTimer::timeout, this, &profile_Dialog_Download_Profile::tick);
+  connect(&timer_, &QTimer::timeout, this, &DownloadScreen::tick);
   animationTimer_.setInterval(kAnimationInterval);
-  connect(&animationTimer_, &QTimer::timeout, this, &profile_Dialog_Download_Profile::animate);
+  connect(&animationTimer_, &QTimer::timeout, this, &DownloadScreen::animate);
 }
 
 // The worker goes first: once it has joined, no result can be handed to this
 // screen any more, and results already queued die with it.
-profile_Dialog_Download_Profile::~profile_Dialog_Download_Profile() { worker_.reset(); }
+DownloadScreen::~DownloadScreen() { worker_.reset(); }
 
-void profile_Dialog_Download_Profile::buildControls() {
+void DownloadScreen::buildControls() {
   buttons_.addAll(kButtonPlaces);
   buttons_.loadPictures(context_.app.resourceFolder);
   buttons_.onClick(kCancel, [this] { cancel(); });
   buttons_.onClick(kDownload, [this] { download(); });
 
-  list_ = new CTransparentListBox(context_.pictures, this);
+  list_ = new CheckList(context_.pictures, this);
   list_->setObjectName(QString::number(kList));
   list_->setGeometry(kListPlace);
   list_->setTextStyle(QStringLiteral("Arial"), QColor(255, 255, 255), QColor(80, 168, 169), false);
@@ -67,12 +67,12 @@ void profile_Dialog_Download_Profile::buildControls() {
   list_->viewport()->installEventFilter(this);
 }
 
-void profile_Dialog_Download_Profile::reloadPictures() {
+void DownloadScreen::reloadPictures() {
   buttons_.loadPictures(context_.app.resourceFolder);
   update();
 }
 
-void profile_Dialog_Download_Profile::startDownloadScreen() {
+void DownloadScreen::startDownloadScreen() {
   timer_.stop();
   ++session_;
   walk_.stop();
@@ -87,7 +87,7 @@ void profile_Dialog_Download_Profile::startDownloadScreen() {
   update();
 }
 
-void profile_Dialog_Download_Profile::cancel() {
+void DownloadScreen::cancel() {
   timer_.stop();
   ++session_;
   walk_.stop();
@@ -95,16 +95,16 @@ void profile_Dialog_Download_Profile::cancel() {
   leadToScreen(*this, context_, kHomeScreen);
 }
 
-void profile_Dialog_Download_Profile::animate() {
+void DownloadScreen::animate() {
   if (animation_.step()) update(kStripPlace);
   if (!animation_.moving()) animationTimer_.stop();
 }
 
-void profile_Dialog_Download_Profile::keepAnimating() {
+void DownloadScreen::keepAnimating() {
   if (animation_.moving() && !animationTimer_.isActive()) animationTimer_.start();
 }
 
-void profile_Dialog_Download_Profile::paintEvent(QPaintEvent*) {
+void DownloadScreen::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kDownloadScreen;
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
@@ -115,7 +115,7 @@ void profile_Dialog_Download_Profile::paintEvent(QPaintEvent*) {
   paintStrip(painter);
 }
 
-void profile_Dialog_Download_Profile::paintStrip(QPainter& painter) {
+void DownloadScreen::paintStrip(QPainter& painter) {
   const int32_t frame = animation_.frame();
   if (frame >= 1 && frame <= DownloadAnimation::kSuccessFrame) {
     painter.drawPixmap(kStripPlace, context_.pictures.languagePicture(stripPicture(frame)));
@@ -125,13 +125,13 @@ void profile_Dialog_Download_Profile::paintStrip(QPainter& painter) {
   }
 }
 
-void profile_Dialog_Download_Profile::showEvent(QShowEvent* event) {
+void DownloadScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kDownloadScreen;
   buttons_.followFolder(context_.app.resourceFolder);
   QWidget::showEvent(event);
 }
 
-bool profile_Dialog_Download_Profile::eventFilter(QObject* watched, QEvent* event) {
+bool DownloadScreen::eventFilter(QObject* watched, QEvent* event) {
   if (!walk_.walking()) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::MouseButtonPress:

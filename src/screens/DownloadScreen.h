@@ -32,10 +32,10 @@ class QPainter;
 
 namespace ostrel {
 
-class CTransparentListBox;
+class CheckList;
 class OnlineWorker;
 
-class profile_Dialog_Download_Profile : public QWidget, public ProfileScreen {
+class DownloadScreen : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -52,9 +52,9 @@ class profile_Dialog_Download_Profile : public QWidget, public ProfileScreen {
   static constexpr QRect kContactingPlace{423, 250, 499, 283};
   static constexpr QRect kStripPlace{422, 584, 368, 47};
 
-  explicit profile_Dialog_Download_Profile(const ScreenContext& context, QWidget* parent = nullptr);
+  explicit DownloadScreen(const ScreenContext& context, QWidget* parent = nullptr);
   // Waits for a server operation in progress (bounded by its time-outs).
-  ~profile_Dialog_Download_Profile() override;
+  ~DownloadScreen() override;
 
   // ProfileScreen: the screen is being opened.
   void loadSlot() override { startDownloadScreen(); }
@@ -78,7 +78,7 @@ class profile_Dialog_Download_Profile : public QWidget, public ProfileScreen {
   // A server operation of this screen has not reported back yet.
   bool busy() const { return inFlight_ > 0; }
   const QTimer& timer() const { return timer_; }
-  CTransparentListBox* list() const { return list_; }
+  CheckList* list() const { return list_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -99,7 +99,7 @@ class profile_Dialog_Download_Profile : public QWidget, public ProfileScreen {
 
   ScreenContext context_;
   ScreenButtons buttons_;
-  CTransparentListBox* list_ = nullptr;
+  CheckList* list_ = nullptr;
   QTimer timer_;
   QTimer animationTimer_;
   DownloadAnimation animation_;

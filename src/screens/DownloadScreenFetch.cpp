@@ -5,18 +5,18 @@
 #include <QListWidgetItem>
 #include <QMetaObject>
 
-#include "controls/CTransparentListBox.h"
+#include "controls/CheckList.h"
 #include "library/LibraryFolders.h"
 #include "library/SafeName.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "online/OnlineWorker.h"
 #include "online/ProfileServer.h"
 #include "screens/WindowsText.h"
-#include "screens/profile_Dialog_Download_Profile.h"
+#include "screens/DownloadScreen.h"
 
 namespace ostrel {
 
-bool profile_Dialog_Download_Profile::runOnline(std::function<int32_t()> operation,
+bool DownloadScreen::runOnline(std::function<int32_t()> operation,
                                                 std::function<void(int32_t)> arrived) {
   const bool started = worker_->run<int32_t>(
       std::move(operation), [this, arrived = std::move(arrived)](int32_t result) {
@@ -32,7 +32,7 @@ bool profile_Dialog_Download_Profile::runOnline(std::function<int32_t()> operati
   return started;
 }
 
-void profile_Dialog_Download_Profile::tick() {
+void DownloadScreen::tick() {
   switch (downloadState_) {
     case kFetchList:
       if (!listRequested_) requestList();
@@ -57,7 +57,7 @@ void profile_Dialog_Download_Profile::tick() {
 }
 
 // Waits for the next tick while an operation from an earlier visit still runs.
-void profile_Dialog_Download_Profile::requestList() {
+void DownloadScreen::requestList() {
   const unsigned session = session_;
   listRequested_ = runOnline(
       [settings = context_.server, base = context_.library.basePath] {
@@ -66,7 +66,7 @@ void profile_Dialog_Download_Profile::requestList() {
       [this, session](int32_t result) { listFetched(session, result); });
 }
 
-void profile_Dialog_Download_Profile::listFetched(unsigned session, int32_t result) {
+void DownloadScreen::listFetched(unsigned session, int32_t result) {
   if (session != session_) return;
   downloadState_ = result;
   update();
@@ -74,9 +74,9 @@ void profile_Dialog_Download_Profile::listFetched(unsigned session, int32_t resu
 
 // Names that could not be file names are left out: they could never be
 // fetched into the library.
-void profile_Dialog_Download_Profile::showNames() {
+void DownloadScreen::showNames() {
   list_->clear();
-  const manageFile& library = context_.library;
+  const ProfileLibrary& library = context_.library;
   for (int32_t i = 0; i < library.downloadCount; ++i) {
     const std::string& name = library.downloadNames[static_cast<std::size_t>(i)];
     if (!isSafeName(name)) continue;
@@ -87,11 +87,11 @@ void profile_Dialog_Download_Profile::showNames() {
   list_->redraw(false);
 }
 
-std::string profile_Dialog_Download_Profile::nameAt(int index) const {
+std::string DownloadScreen::nameAt(int index) const {
   return list_->item(index)->data(Qt::UserRole).toByteArray().toStdString();
 }
 
-void profile_Dialog_Download_Profile::download() {
+void DownloadScreen::download() {
   if (animation_.finished() || walk_.walking()) return;
   const int passes = list_->count();
   animation_.start(static_cast<int32_t>(list_->selectedItems().size()));
@@ -100,7 +100,7 @@ void profile_Dialog_Download_Profile::download() {
   fetchNext();
 }
 
-void profile_Dialog_Download_Profile::fetchNext() {
+void DownloadScreen::fetchNext() {
   const int index = walk_.next(list_->count(), [this](int i) { return list_->item(i)->isSelected(); });
   if (index < 0) return;
   const std::string name = nameAt(index);
@@ -114,7 +114,7 @@ void profile_Dialog_Download_Profile::fetchNext() {
 }
 
 // The profile is registered whenever it arrived, even after the person left.
-void profile_Dialog_Download_Profile::profileFetched(unsigned session, const std::string& name,
+void DownloadScreen::profileFetched(unsigned session, const std::string& name,
                                                      int index, int32_t result) {
   if (result == kProfileFetched) context_.library.registerMakerProfile(name);
   if (session != session_) return;

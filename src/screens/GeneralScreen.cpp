@@ -1,12 +1,12 @@
-#include "screens/Profile3_Dialog.h"
+#include "screens/GeneralScreen.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
-#include "controls/CMySliderCtrl.h"
+#include "controls/PictureSlider.h"
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "controls/WindowsFont.h"
 #include "profile/AppState.h"
 #include "screens/ChosenButtons.h"
@@ -19,34 +19,34 @@ constexpr const char* kPointPicture = "Screen3/Point.png";
 
 constexpr PlacedButton kButtonPlaces[] = {
     // The flags in language order (0 English .. 6 Portuguese).
-    {Profile3_Dialog::kEnglish, "Screen3/uk-flag.png", {256, 96}},
-    {Profile3_Dialog::kFrench, "Screen3/fr-flag.png", {302, 96}},
-    {Profile3_Dialog::kGerman, "Screen3/gr-flag.png", {348, 96}},
-    {Profile3_Dialog::kNederlands, "Screen3/nd-flag.png", {394, 96}},
-    {Profile3_Dialog::kSpanish, "Screen3/es-flag.png", {440, 96}},
-    {Profile3_Dialog::kItalian, "Screen3/it-flag.png", {486, 96}},
-    {Profile3_Dialog::kPortuguese, "Screen3/po-flag.png", {532, 96}},
+    {GeneralScreen::kEnglish, "Screen3/uk-flag.png", {256, 96}},
+    {GeneralScreen::kFrench, "Screen3/fr-flag.png", {302, 96}},
+    {GeneralScreen::kGerman, "Screen3/gr-flag.png", {348, 96}},
+    {GeneralScreen::kNederlands, "Screen3/nd-flag.png", {394, 96}},
+    {GeneralScreen::kSpanish, "Screen3/es-flag.png", {440, 96}},
+    {GeneralScreen::kItalian, "Screen3/it-flag.png", {486, 96}},
+    {GeneralScreen::kPortuguese, "Screen3/po-flag.png", {532, 96}},
     // The layouts in KeyboardLayout order.
-    {Profile3_Dialog::kAzertyButton, "Screen3/keyboard-fr.png", {249, 153}},
-    {Profile3_Dialog::kQwertyButton, "Screen3/keyboard-uk.png", {328, 153}},
-    {Profile3_Dialog::kQwertySpButton, "Screen3/keyboard-sp.png", {410, 153}},
-    {Profile3_Dialog::kQwertzuButton, "Screen3/keyboard-gr.png", {508, 153}},
+    {GeneralScreen::kAzertyButton, "Screen3/keyboard-fr.png", {249, 153}},
+    {GeneralScreen::kQwertyButton, "Screen3/keyboard-uk.png", {328, 153}},
+    {GeneralScreen::kQwertySpButton, "Screen3/keyboard-sp.png", {410, 153}},
+    {GeneralScreen::kQwertzuButton, "Screen3/keyboard-gr.png", {508, 153}},
     // The LED modes: off, slow, medium, quick.
-    {Profile3_Dialog::kLedOff, "Screen3/LED-off.png", {883, 364}},
-    {Profile3_Dialog::kLedSlow, "Screen3/LED-slow.png", {966, 364}},
-    {Profile3_Dialog::kLedMedium, "Screen3/LED-med.png", {1049, 364}},
-    {Profile3_Dialog::kLedQuick, "Screen3/LED-quick.png", {1132, 364}},
-    {Profile3_Dialog::kReset, "Screen3/reset.png", {1076, 404}},
-    {Profile3_Dialog::kSave, "Screen3/save.png", {933, 404}},
-    {Profile3_Dialog::kCalibrate, "Screen3/calibrate.png", {336, 624}},
-    {Profile3_Dialog::kFirmwareUpdate, "Screen3/firmwareupdate.png", {849, 76}},
-    {Profile3_Dialog::kWebSite, "Screen3/website.png", {843, 150}},
-    {Profile3_Dialog::kHome, "home.png", {1185, 647}},
-    {Profile3_Dialog::kProfile1Tab, "profile1-uk.png", {0, 0}},
-    {Profile3_Dialog::kProfile2Tab, "profile2-uk.png", {0, 135}},
-    {Profile3_Dialog::kProfile3Tab, "profile3-uk.png", {0, 270}},
-    {Profile3_Dialog::kProfile4Tab, "profile4-uk.png", {0, 405}},
-    {Profile3_Dialog::kGeneralTab, "General-uk.png", {0, 540}},
+    {GeneralScreen::kLedOff, "Screen3/LED-off.png", {883, 364}},
+    {GeneralScreen::kLedSlow, "Screen3/LED-slow.png", {966, 364}},
+    {GeneralScreen::kLedMedium, "Screen3/LED-med.png", {1049, 364}},
+    {GeneralScreen::kLedQuick, "Screen3/LED-quick.png", {1132, 364}},
+    {GeneralScreen::kReset, "Screen3/reset.png", {1076, 404}},
+    {GeneralScreen::kSave, "Screen3/save.png", {933, 404}},
+    {GeneralScreen::kCalibrate, "Screen3/calibrate.png", {336, 624}},
+    {GeneralScreen::kFirmwareUpdate, "Screen3/firmwareupdate.png", {849, 76}},
+    {GeneralScreen::kWebSite, "Screen3/website.png", {843, 150}},
+    {GeneralScreen::kHome, "home.png", {1185, 647}},
+    {GeneralScreen::kProfile1Tab, "profile1-uk.png", {0, 0}},
+    {GeneralScreen::kProfile2Tab, "profile2-uk.png", {0, 135}},
+    {GeneralScreen::kProfile3Tab, "profile3-uk.png", {0, 270}},
+    {GeneralScreen::kProfile4Tab, "profile4-uk.png", {0, 405}},
+    {GeneralScreen::kGeneralTab, "General-uk.png", {0, 540}},
 };
 
 constexpr int kFirstFlag = 0, kFirstLayout = 7, kFirstLed = 11, kFirstTab = 21;
@@ -59,9 +59,9 @@ ChosenButtons* group(QObject* parent, const ScreenButtons& buttons, int first, i
 
 }  // namespace
 
-Profile3_Dialog::Profile3_Dialog(const ScreenContext& context, QWidget* parent)
+GeneralScreen::GeneralScreen(const ScreenContext& context, QWidget* parent)
     : QWidget(parent), context_(context), buttons_(context.pictures, this) {
-  setObjectName(QStringLiteral("Profile3_Dialog"));
+  setObjectName(QStringLiteral("GeneralScreen"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildControls();
@@ -72,13 +72,13 @@ Profile3_Dialog::Profile3_Dialog(const ScreenContext& context, QWidget* parent)
 
   layouts_->choose(0);
   leds_->choose(0);
-  connect(&timer_, &QTimer::timeout, this, &Profile3_Dialog::tick);
+  connect(&timer_, &QTimer::timeout, this, &GeneralScreen::tick);
   timer_.start(kTimerInterval);
 }
 
-Profile3_Dialog::~Profile3_Dialog() = default;
+GeneralScreen::~GeneralScreen() = default;
 
-void Profile3_Dialog::buildControls() {
+void GeneralScreen::buildControls() {
   buttons_.addAll(kButtonPlaces);
   buttons_.loadPictures(context_.app.resourceFolder);
   flags_ = group(this, buttons_, kFirstFlag, kLanguageCount);
@@ -86,7 +86,7 @@ void Profile3_Dialog::buildControls() {
   leds_ = group(this, buttons_, kFirstLed, 4);
   tabs_ = group(this, buttons_, kFirstTab, 5);
 
-  slider_ = new CMySliderCtrl(this);
+  slider_ = new PictureSlider(this);
   slider_->setObjectName(QString::number(kLevel));
   slider_->setGeometry(875, 309, 340, 26);
   slider_->setRange(0, 100);
@@ -103,11 +103,11 @@ void Profile3_Dialog::buildControls() {
   showVersion();
 }
 
-void Profile3_Dialog::showVersion() {
+void GeneralScreen::showVersion() {
   version_->setText(QString::asprintf("v%.2f", static_cast<double>(context_.app.padFirmwareVersion)));
 }
 
-void Profile3_Dialog::loadSlot() {
+void GeneralScreen::loadSlot() {
   const AppState& app = context_.app;
   showVersion();
   buttons_.at(kReset)->setFocus();
@@ -116,19 +116,19 @@ void Profile3_Dialog::loadSlot() {
   showKeyboardLayout();
 }
 
-void Profile3_Dialog::showKeyboardLayout() {
+void GeneralScreen::showKeyboardLayout() {
   const AppState& app = context_.app;
   if (app.language < 0 || app.language >= kLanguageCount) return;
   const int layout = app.keyboardLayout[static_cast<std::size_t>(app.language)];
   if (layout >= 0 && layout < 4) layouts_->choose(layout);
 }
 
-void Profile3_Dialog::reloadPictures() {
+void GeneralScreen::reloadPictures() {
   buttons_.loadPictures(context_.app.resourceFolder);
   update();
 }
 
-void Profile3_Dialog::tick() {
+void GeneralScreen::tick() {
   AppState& app = context_.app;
   level_ = slider_->value();
   if (level_ != lastSentLevel_) {
@@ -147,7 +147,7 @@ void Profile3_Dialog::tick() {
   if (mode_ >= 0 && mode_ < 4) leds_->choose(mode_);
 }
 
-void Profile3_Dialog::paintEvent(QPaintEvent*) {
+void GeneralScreen::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kGeneralScreen;
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
@@ -157,13 +157,13 @@ void Profile3_Dialog::paintEvent(QPaintEvent*) {
   }
 }
 
-void Profile3_Dialog::showEvent(QShowEvent* event) {
+void GeneralScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kGeneralScreen;
   buttons_.followFolder(context_.app.resourceFolder);
   QWidget::showEvent(event);
 }
 
-bool Profile3_Dialog::eventFilter(QObject* watched, QEvent* event) {
+bool GeneralScreen::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:

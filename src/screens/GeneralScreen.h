@@ -20,9 +20,9 @@ class QLabel;
 namespace ostrel {
 
 class ChosenButtons;
-class CMySliderCtrl;
+class PictureSlider;
 
-class Profile3_Dialog : public QWidget, public ProfileScreen {
+class GeneralScreen : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -39,8 +39,8 @@ class Profile3_Dialog : public QWidget, public ProfileScreen {
   static constexpr int kTimerInterval = 100;  // ms
   static constexpr QRect kCalibrationPoint{343, 419, 16, 16};
 
-  Profile3_Dialog(const ScreenContext& context, QWidget* parent = nullptr);
-  ~Profile3_Dialog() override;
+  GeneralScreen(const ScreenContext& context, QWidget* parent = nullptr);
+  ~GeneralScreen() override;
 
   // ProfileScreen: refreshGeneralScreen (version, tabs, flag and layout).
   void loadSlot() override;
@@ -89,7 +89,7 @@ class Profile3_Dialog : public QWidget, public ProfileScreen {
   ChosenButtons* layouts_ = nullptr;
   ChosenButtons* leds_ = nullptr;
   ChosenButtons* tabs_ = nullptr;
-  CMySliderCtrl* slider_ = nullptr;
+  PictureSlider* slider_ = nullptr;
   QLabel* version_ = nullptr;
   QTimer timer_;
   int level_ = 0;

@@ -1,13 +1,13 @@
 // The general settings screen's commands: language and layout, the LED
 // settings, calibration, and the ways out.
 
-#include "controls/CMySliderCtrl.h"
-#include "controls/PngButton.h"
+#include "controls/PictureSlider.h"
+#include "controls/ImageButton.h"
 #include "link/ControllerLink.h"
 #include "profile/AppState.h"
 #include "screens/ChosenButtons.h"
 #include "screens/MakerWebSite.h"
-#include "screens/Profile3_Dialog.h"
+#include "screens/GeneralScreen.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenLead.h"
 #include "screens/SlotPages.h"
@@ -38,7 +38,7 @@ int32_t defaultLayout(int language) {
 
 }  // namespace
 
-void Profile3_Dialog::connectCommands() {
+void GeneralScreen::connectCommands() {
   const int flagIds[kLanguageCount] = {kEnglish, kFrench, kGerman, kNederlands, kSpanish, kItalian, kPortuguese};
   for (int language = 0; language < kLanguageCount; ++language) {
     buttons_.onClick(flagIds[language], [this, language] { chooseLanguage(language); });
@@ -62,7 +62,7 @@ void Profile3_Dialog::connectCommands() {
   buttons_.onClick(kHome, [this] { goHome(); });
 }
 
-void Profile3_Dialog::chooseLanguage(int language) {
+void GeneralScreen::chooseLanguage(int language) {
   if (language < 0 || language >= kLanguageCount) return;
   AppState& app = context_.app;
   app.language = language;
@@ -73,7 +73,7 @@ void Profile3_Dialog::chooseLanguage(int language) {
   showKeyboardLayout();
 }
 
-void Profile3_Dialog::applyLanguage() {
+void GeneralScreen::applyLanguage() {
   context_.app.resourceFolder = languageFolder(context_.app.language);
   reloadPictures();
   // The update screen shows at once from here; the other screens follow
@@ -81,21 +81,21 @@ void Profile3_Dialog::applyLanguage() {
   if (ProfileScreen* update = context_.host.screen(kUpdateScreen)) update->reloadPictures();
 }
 
-void Profile3_Dialog::reloadAllPictures() {
+void GeneralScreen::reloadAllPictures() {
   for (int32_t screen = kHomeScreen; screen <= kSaveNameScreen; ++screen) {
     ProfileScreen* held = context_.host.screen(screen);
     if (held != nullptr) held->reloadPictures();
   }
 }
 
-void Profile3_Dialog::chooseLayout(int layout) {
+void GeneralScreen::chooseLayout(int layout) {
   AppState& app = context_.app;
   if (app.language < 0 || app.language >= kLanguageCount) return;
   app.keyboardLayout[static_cast<std::size_t>(app.language)] = layout;
   showKeyboardLayout();
 }
 
-void Profile3_Dialog::chooseLedMode(int mode) {
+void GeneralScreen::chooseLedMode(int mode) {
   if (mode < 0 || mode >= 4) return;
   leds_->choose(mode);
   mode_ = mode;
@@ -103,7 +103,7 @@ void Profile3_Dialog::chooseLedMode(int mode) {
   sendSettings();
 }
 
-void Profile3_Dialog::resetLed() {
+void GeneralScreen::resetLed() {
   AppState& app = context_.app;
   leds_->choose(0);
   value_ = kLedValues[0];
@@ -117,18 +117,18 @@ void Profile3_Dialog::resetLed() {
   sendSettings();
 }
 
-void Profile3_Dialog::sendSettings() {
+void GeneralScreen::sendSettings() {
   // Sent whether or not a pad is there: the link refuses what it cannot send.
   context_.link.commands().sendPulseSettings(PulseSettings{level_, mode_, value_});
 }
 
-void Profile3_Dialog::calibrate() {
+void GeneralScreen::calibrate() {
   if (calibrationMarker_) return;
   calibrationMarker_ = true;
   update(kCalibrationPoint);
 }
 
-void Profile3_Dialog::openFirmwareUpdate() {
+void GeneralScreen::openFirmwareUpdate() {
   buttons_.at(kReset)->setFocus();
   // The update screen starts its work when it is loaded; until the
   // container holds one, the button stays here.
@@ -136,13 +136,13 @@ void Profile3_Dialog::openFirmwareUpdate() {
   leadToScreen(*this, context_, kUpdateScreen);
 }
 
-void Profile3_Dialog::openWebSite() {
+void GeneralScreen::openWebSite() {
   if (const auto address = makerWebAddress(context_.app.language)) {
     context_.host.openWebAddress(*address);
   }
 }
 
-void Profile3_Dialog::goHome() {
+void GeneralScreen::goHome() {
   AppState& app = context_.app;
   reloadAllPictures();
   calibrationMarker_ = false;
@@ -152,7 +152,7 @@ void Profile3_Dialog::goHome() {
   leadToScreen(*this, context_, kHomeScreen);
 }
 
-void Profile3_Dialog::selectSlot(int slot) {
+void GeneralScreen::selectSlot(int slot) {
   if (slot < 1 || slot > kSlotCount) return;
   AppState& app = context_.app;
   tabs_->choose(slot - 1);
@@ -163,7 +163,7 @@ void Profile3_Dialog::selectSlot(int slot) {
   if (const int32_t screen = returnScreen(app.returnPending)) leadToScreen(*this, context_, screen);
 }
 
-void Profile3_Dialog::showGeneralTab() {
+void GeneralScreen::showGeneralTab() {
   tabs_->choose(4);
   context_.app.ScreenId = kGeneralScreen;
   context_.host.showCurrentScreen();

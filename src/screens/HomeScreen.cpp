@@ -1,4 +1,4 @@
-#include "screens/profile1_Dialog.h"
+#include "screens/HomeScreen.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "controls/WindowsFont.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
 #include "profile/ProfileRecord.h"
 #include "screens/ChosenButtons.h"
@@ -32,29 +32,29 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {profile1_Dialog::kProfile1Tab, "profile1-uk.png", {0, 0}},
-    {profile1_Dialog::kProfile2Tab, "profile2-uk.png", {0, 135}},
-    {profile1_Dialog::kProfile3Tab, "profile3-uk.png", {0, 270}},
-    {profile1_Dialog::kProfile4Tab, "profile4-uk.png", {0, 405}},
-    {profile1_Dialog::kGeneralTab, "General-uk.png", {0, 540}},
-    {profile1_Dialog::kControllerProfiles, "Screen2/Profiles-Controller.png", {82, 71}},
-    {profile1_Dialog::kMyProfiles, "Screen2/Profiles-My.png", {82, 194}},
-    {profile1_Dialog::kDownloadProfiles, "Screen2/Profiles-Download.png", {82, 317}},
-    {profile1_Dialog::kMakerProfiles, "Screen2/Profiles-Kelto.png", {82, 439}},
-    {profile1_Dialog::kNew, "Screen2/new.png", {707, 11}},
-    {profile1_Dialog::kRename, "Screen2/Profile-Edit.png", {993, 15}},
-    {profile1_Dialog::kResetUpper, "Screen2/reset1.png", {977, 256}},
-    {profile1_Dialog::kSaveUpper, "Screen2/save1.png", {1132, 256}},
-    {profile1_Dialog::kOn, "Screen2/On.png", {823, 416}},
-    {profile1_Dialog::kOff, "Screen2/Off.png", {978, 416}},
-    {profile1_Dialog::kResetLower, "Screen2/reset2.png", {823, 537}},
-    {profile1_Dialog::kSaveLower, "Screen2/save2.png", {977, 537}},
-    {profile1_Dialog::kActivate, "Screen2/ProfileActivate.png", {821, 632}},
-    {profile1_Dialog::kWebSite, "Screen2/website.png", {106, 632}},
-    {profile1_Dialog::kAim, "Screen2/Screen2-aim.png", {522, 70}},
-    {profile1_Dialog::kKey, "Screen2/Screen2-key.png", {909, 72}},
-    {profile1_Dialog::kQuit, "quit.png", {1177, 638}},
-    {profile1_Dialog::kQuitHidden, "quit0.png", {608, 425}},
+    {HomeScreen::kProfile1Tab, "profile1-uk.png", {0, 0}},
+    {HomeScreen::kProfile2Tab, "profile2-uk.png", {0, 135}},
+    {HomeScreen::kProfile3Tab, "profile3-uk.png", {0, 270}},
+    {HomeScreen::kProfile4Tab, "profile4-uk.png", {0, 405}},
+    {HomeScreen::kGeneralTab, "General-uk.png", {0, 540}},
+    {HomeScreen::kControllerProfiles, "Screen2/Profiles-Controller.png", {82, 71}},
+    {HomeScreen::kMyProfiles, "Screen2/Profiles-My.png", {82, 194}},
+    {HomeScreen::kDownloadProfiles, "Screen2/Profiles-Download.png", {82, 317}},
+    {HomeScreen::kMakerProfiles, "Screen2/Profiles-Kelto.png", {82, 439}},
+    {HomeScreen::kNew, "Screen2/new.png", {707, 11}},
+    {HomeScreen::kRename, "Screen2/Profile-Edit.png", {993, 15}},
+    {HomeScreen::kResetUpper, "Screen2/reset1.png", {977, 256}},
+    {HomeScreen::kSaveUpper, "Screen2/save1.png", {1132, 256}},
+    {HomeScreen::kOn, "Screen2/On.png", {823, 416}},
+    {HomeScreen::kOff, "Screen2/Off.png", {978, 416}},
+    {HomeScreen::kResetLower, "Screen2/reset2.png", {823, 537}},
+    {HomeScreen::kSaveLower, "Screen2/save2.png", {977, 537}},
+    {HomeScreen::kActivate, "Screen2/ProfileActivate.png", {821, 632}},
+    {HomeScreen::kWebSite, "Screen2/website.png", {106, 632}},
+    {HomeScreen::kAim, "Screen2/Screen2-aim.png", {522, 70}},
+    {HomeScreen::kKey, "Screen2/Screen2-key.png", {909, 72}},
+    {HomeScreen::kQuit, "quit.png", {1177, 638}},
+    {HomeScreen::kQuitHidden, "quit0.png", {608, 425}},
 };
 
 // Where the hidden fields lie (x 645), in the order of kHomeFields after the two
@@ -63,9 +63,9 @@ constexpr int kHiddenFieldY[] = {541, 591, 536, 578, 620, 662};
 
 }  // namespace
 
-profile1_Dialog::profile1_Dialog(const ScreenContext& context, QWidget* parent)
+HomeScreen::HomeScreen(const ScreenContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
-  setObjectName(QStringLiteral("profile1_Dialog"));
+  setObjectName(QStringLiteral("HomeScreen"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildButtons();
@@ -76,15 +76,15 @@ profile1_Dialog::profile1_Dialog(const ScreenContext& context, QWidget* parent)
 
   tabs_->choose(0);
   onOff_->choose(0);
-  connect(&timer_, &QTimer::timeout, this, &profile1_Dialog::tick);
+  connect(&timer_, &QTimer::timeout, this, &HomeScreen::tick);
   timer_.start(kTimerInterval);
   loadSlot();
 }
 
-profile1_Dialog::~profile1_Dialog() = default;
+HomeScreen::~HomeScreen() = default;
 
-PngButton* profile1_Dialog::addButton(int id, const char* picture, QPoint place) {
-  auto* button = new PngButton(context_.pictures, this);
+ImageButton* HomeScreen::addButton(int id, const char* picture, QPoint place) {
+  auto* button = new ImageButton(context_.pictures, this);
   button->setObjectName(QString::number(id));
   button->move(place);
   buttons_[id] = button;
@@ -92,7 +92,7 @@ PngButton* profile1_Dialog::addButton(int id, const char* picture, QPoint place)
   return button;
 }
 
-void profile1_Dialog::buildButtons() {
+void HomeScreen::buildButtons() {
   for (const ButtonPlace& b : kButtons) addButton(b.id, b.picture, b.place);
   buttons_.at(kQuitHidden)->hide();
   loadPictures();
@@ -106,13 +106,13 @@ void profile1_Dialog::buildButtons() {
   onOff_->add(buttons_.at(kOff));
 }
 
-void profile1_Dialog::loadPictures() {
+void HomeScreen::loadPictures() {
   picturesFolder_ = context_.app.resourceFolder;
   const QString folder = QString::fromStdString(picturesFolder_);
   for (auto& [button, name] : pictureNames_) button->setPicture(folder + name);
 }
 
-void profile1_Dialog::buildFields() {
+void HomeScreen::buildFields() {
   nameLabel_ = new QLabel(this);
   nameLabel_->setObjectName(QString::number(kNameLabel));
   nameLabel_->setGeometry(1007, 24, 220, 30);
@@ -151,12 +151,12 @@ void profile1_Dialog::buildFields() {
   }
 }
 
-int profile1_Dialog::slotIndex() const {
+int HomeScreen::slotIndex() const {
   const int slot = context_.app.currentSlot;
   return slot >= 1 && slot <= kSlotCount ? slot - 1 : -1;
 }
 
-void profile1_Dialog::loadSlot() {
+void HomeScreen::loadSlot() {
   const int index = slotIndex();
   if (index < 0) return;
   nameLabel_->setText(fromWindows1252(context_.app.slotNames[index]));
@@ -164,7 +164,7 @@ void profile1_Dialog::loadSlot() {
   showSwitch();
 }
 
-void profile1_Dialog::fillFields() {
+void HomeScreen::fillFields() {
   const auto& values = context_.library.editValues[static_cast<std::size_t>(slotIndex())];
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const HomeField& field = kHomeFields[i];
@@ -177,18 +177,18 @@ void profile1_Dialog::fillFields() {
   }
 }
 
-void profile1_Dialog::storeFields() {
+void HomeScreen::storeFields() {
   auto& values = context_.library.editValues[static_cast<std::size_t>(slotIndex())];
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     values[kHomeFields[i].valueIndex] = fieldValue(fields_[i]->text(), kHomeFields[i].scale);
   }
 }
 
-bool profile1_Dialog::collectChanges() {
+bool HomeScreen::collectChanges() {
   const int index = slotIndex();
   if (index < 0) return false;
   storeFields();
-  const manageFile& library = context_.library;
+  const ProfileLibrary& library = context_.library;
   const AppState& app = context_.app;
   const auto& edited = library.editValues[static_cast<std::size_t>(index)];
   const auto& saved = library.savedValues[static_cast<std::size_t>(index)];
@@ -197,19 +197,19 @@ bool profile1_Dialog::collectChanges() {
          app.slotNames[index] != app.savedSlotNames[index];
 }
 
-void profile1_Dialog::showSwitch() {
+void HomeScreen::showSwitch() {
   const int index = slotIndex();
   if (index >= 0) onOff_->choose(context_.app.slotOff[index] ? 1 : 0);
 }
 
-std::string profile1_Dialog::nameLabelBytes() const {
+std::string HomeScreen::nameLabelBytes() const {
   const auto bytes = toWindows1252(nameLabel_->text());
   if (bytes) return *bytes;
   const int index = slotIndex();
   return index >= 0 ? context_.app.slotNames[index] : std::string();
 }
 
-void profile1_Dialog::tick() {
+void HomeScreen::tick() {
   AppState& app = context_.app;
   if (!app.storedNotice) {
     if (noticeShown_) update(kNoticeArea);
@@ -230,7 +230,7 @@ void profile1_Dialog::tick() {
   }
 }
 
-void profile1_Dialog::paintEvent(QPaintEvent*) {
+void HomeScreen::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kHomeScreen;
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
@@ -241,7 +241,7 @@ void profile1_Dialog::paintEvent(QPaintEvent*) {
   }
 }
 
-void profile1_Dialog::showEvent(QShowEvent* event) {
+void HomeScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kHomeScreen;
   if (context_.app.resourceFolder != picturesFolder_) loadPictures();
   const int index = slotIndex();
@@ -253,7 +253,7 @@ void profile1_Dialog::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-void profile1_Dialog::hideEvent(QHideEvent* event) {
+void HomeScreen::hideEvent(QHideEvent* event) {
   // What was typed stays the slot's edit, whichever screen comes next.
   if (slotIndex() >= 0) storeFields();
   notStored_ = false;

@@ -23,10 +23,10 @@ class QLineEdit;
 namespace ostrel {
 
 class ChosenButtons;
-class PngButton;
+class ImageButton;
 class SensitivityField;
 
-class profile1_Dialog : public QWidget, public ProfileScreen {
+class HomeScreen : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -44,8 +44,8 @@ class profile1_Dialog : public QWidget, public ProfileScreen {
   static constexpr int kNoticeTicks = 30;
   static constexpr QRect kNoticeArea{473, 255, 483, 159};
 
-  profile1_Dialog(const ScreenContext& context, QWidget* parent = nullptr);
-  ~profile1_Dialog() override;
+  HomeScreen(const ScreenContext& context, QWidget* parent = nullptr);
+  ~HomeScreen() override;
 
   // ProfileScreen: refresh for currentSlot (name, fields, switch).
   void loadSlot() override;
@@ -86,7 +86,7 @@ class profile1_Dialog : public QWidget, public ProfileScreen {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  PngButton* addButton(int id, const char* picture, QPoint place);
+  ImageButton* addButton(int id, const char* picture, QPoint place);
   void buildButtons();
   void loadPictures();
   void buildFields();
@@ -100,8 +100,8 @@ class profile1_Dialog : public QWidget, public ProfileScreen {
   int slotIndex() const;
 
   ScreenContext context_;
-  std::map<int, PngButton*> buttons_;
-  std::map<PngButton*, QString> pictureNames_;
+  std::map<int, ImageButton*> buttons_;
+  std::map<ImageButton*, QString> pictureNames_;
   std::string picturesFolder_;
   ChosenButtons* tabs_ = nullptr;
   ChosenButtons* onOff_ = nullptr;

@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "library/ValueText.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "link/ControllerLink.h"
 #include "profile/AppState.h"
 #include "profile/ProfileRecord.h"
@@ -16,7 +16,7 @@
 #include "screens/ScreenHost.h"
 #include "screens/ScreenLead.h"
 #include "screens/SensitivityField.h"
-#include "screens/profile1_Dialog.h"
+#include "screens/HomeScreen.h"
 
 namespace ostrel {
 namespace {
@@ -33,7 +33,7 @@ int32_t pageScreen(int32_t page) {
 
 }  // namespace
 
-void profile1_Dialog::connectCommands() {
+void HomeScreen::connectCommands() {
   const auto on = [this](int id, auto action) {
     connect(buttons_.at(id), &QAbstractButton::clicked, this, action);
   };
@@ -62,7 +62,7 @@ void profile1_Dialog::connectCommands() {
   // The upper Save (1097) does nothing.
 }
 
-void profile1_Dialog::selectSlot(int slot) {
+void HomeScreen::selectSlot(int slot) {
   if (slot < 1 || slot > kSlotCount) return;
   AppState& app = context_.app;
   const int previous = slotIndex();
@@ -76,7 +76,7 @@ void profile1_Dialog::selectSlot(int slot) {
   if (page >= 1 && page <= 3) leadToScreen(*this, context_, pageScreen(page));
 }
 
-void profile1_Dialog::openGeneralSettings() {
+void HomeScreen::openGeneralSettings() {
   AppState& app = context_.app;
   const int index = slotIndex();
   selectedTab_ = 5;
@@ -89,7 +89,7 @@ void profile1_Dialog::openGeneralSettings() {
   leadToScreen(*this, context_, kGeneralScreen);
 }
 
-void profile1_Dialog::switchSameNamedSlots(int index, uint8_t off, bool saved) {
+void HomeScreen::switchSameNamedSlots(int index, uint8_t off, bool saved) {
   AppState& app = context_.app;
   const std::string name = app.slotNames[static_cast<std::size_t>(index)];
   for (int i = 0; i < kSlotCount; ++i) {
@@ -99,18 +99,18 @@ void profile1_Dialog::switchSameNamedSlots(int index, uint8_t off, bool saved) {
   }
 }
 
-void profile1_Dialog::switchShortcuts(bool off) {
+void HomeScreen::switchShortcuts(bool off) {
   const int index = slotIndex();
   if (index < 0) return;
   onOff_->choose(off ? 1 : 0);
   switchSameNamedSlots(index, off ? 1 : 0, false);
 }
 
-void profile1_Dialog::saveSlot() {
+void HomeScreen::saveSlot() {
   const int index = slotIndex();
   if (index < 0) return;
   AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   const std::string name = app.slotNames[static_cast<std::size_t>(index)];
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const HomeField& field = kHomeFields[i];
@@ -124,7 +124,7 @@ void profile1_Dialog::saveSlot() {
   library.setProfileValue(index, name, ProfileIndex::shortcutsOff, formatValue(off));
 }
 
-void profile1_Dialog::resetSlot() {
+void HomeScreen::resetSlot() {
   const int index = slotIndex();
   if (index < 0) return;
   auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
@@ -140,13 +140,13 @@ void profile1_Dialog::resetSlot() {
                                    ProfileIndex::shortcutsOff, formatValue(0.0f));
 }
 
-void profile1_Dialog::resetEditors() {
+void HomeScreen::resetEditors() {
   for (int32_t screen : {kStickScreen, kButtonScreen}) {
     if (ProfileScreen* editor = context_.host.screen(screen)) editor->resetToDefaults();
   }
 }
 
-bool profile1_Dialog::activate() {
+bool HomeScreen::activate() {
   buttons_.at(kActivate)->setFocus();
   // About 1.6 s of paced reports on this thread: say so with the cursor.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -158,13 +158,13 @@ bool profile1_Dialog::activate() {
   return sent;
 }
 
-void profile1_Dialog::openWebSite() {
+void HomeScreen::openWebSite() {
   if (const auto address = makerWebAddress(context_.app.language)) {
     context_.host.openWebAddress(*address);
   }
 }
 
-void profile1_Dialog::openEditor(int32_t screen, int32_t saveReason, int32_t page) {
+void HomeScreen::openEditor(int32_t screen, int32_t saveReason, int32_t page) {
   const int index = slotIndex();
   if (index < 0) return;
   if (collectChanges()) {
@@ -176,7 +176,7 @@ void profile1_Dialog::openEditor(int32_t screen, int32_t saveReason, int32_t pag
   leadToScreen(*this, context_, screen);
 }
 
-void profile1_Dialog::quit() {
+void HomeScreen::quit() {
   bool changed = collectChanges();
   for (int32_t screen : {kStickScreen, kButtonScreen}) {
     if (ProfileScreen* editor = context_.host.screen(screen)) changed = editor->collectChanges() || changed;
@@ -185,12 +185,12 @@ void profile1_Dialog::quit() {
   leadToScreen(*this, context_, changed ? kSavePromptScreen : kQuitPromptScreen);
 }
 
-void profile1_Dialog::openNameDialog(bool rename) {
+void HomeScreen::openNameDialog(bool rename) {
   newRename_ = rename ? 1 : 0;
   leadToScreen(*this, context_, kSaveNameScreen);
 }
 
-void profile1_Dialog::openLibraryScreen(int32_t screen) {
+void HomeScreen::openLibraryScreen(int32_t screen) {
   AppState& app = context_.app;
   if (screen == kNameListScreen) {
     context_.library.rebuildMyIndex();

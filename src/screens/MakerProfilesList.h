@@ -8,14 +8,14 @@
 
 namespace ostrel {
 
-class profile_Dialog_Kelto_Profile : public ProfileListScreen {
+class MakerProfilesList : public ProfileListScreen {
   Q_OBJECT
 
  public:
   // Control ids (each control's objectName is its id).
   enum Control : int { kList = 1183, kCancel = 1173, kYes = 1191, kNo = 1192 };
 
-  explicit profile_Dialog_Kelto_Profile(const ScreenContext& context, QWidget* parent = nullptr);
+  explicit MakerProfilesList(const ScreenContext& context, QWidget* parent = nullptr);
 };
 
 }  // namespace ostrel

@@ -1,17 +1,17 @@
-#include "screens/profile_Dialog_Name_List.h"
+#include "screens/MyProfilesList.h"
 
 #include "profile/AppState.h"
 
 namespace ostrel {
 
-profile_Dialog_Name_List::profile_Dialog_Name_List(const ScreenContext& context, QWidget* parent)
+MyProfilesList::MyProfilesList(const ScreenContext& context, QWidget* parent)
     : ProfileListScreen(context,
                         ProfileListLook{kNameListScreen, "Screen-7.jpg", kList, kCancel, kYes, kNo,
-                                        &manageFile::loadMyNames, &manageFile::myNames,
-                                        &manageFile::myCount, {Qt::Key_Tab}, {Qt::Key_Delete},
+                                        &ProfileLibrary::loadMyNames, &ProfileLibrary::myNames,
+                                        &ProfileLibrary::myCount, {Qt::Key_Tab}, {Qt::Key_Delete},
                                         false},
                         parent) {
-  setObjectName(QStringLiteral("profile_Dialog_Name_List"));
+  setObjectName(QStringLiteral("MyProfilesList"));
 }
 
 }  // namespace ostrel

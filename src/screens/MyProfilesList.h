@@ -7,14 +7,14 @@
 
 namespace ostrel {
 
-class profile_Dialog_Name_List : public ProfileListScreen {
+class MyProfilesList : public ProfileListScreen {
   Q_OBJECT
 
  public:
   // Control ids (each control's objectName is its id).
   enum Control : int { kList = 1171, kCancel = 1172, kYes = 1189, kNo = 1190 };
 
-  explicit profile_Dialog_Name_List(const ScreenContext& context, QWidget* parent = nullptr);
+  explicit MyProfilesList(const ScreenContext& context, QWidget* parent = nullptr);
 };
 
 }  // namespace ostrel

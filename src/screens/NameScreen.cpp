@@ -1,4 +1,4 @@
-#include "screens/Profile2_Dialog.h"
+#include "screens/NameScreen.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -12,7 +12,7 @@
 #include "screens/ScreenHost.h"
 #include "screens/ScreenKeyFilter.h"
 #include "screens/WindowsText.h"
-#include "screens/profile1_Dialog.h"
+#include "screens/HomeScreen.h"
 
 namespace ostrel {
 namespace {
@@ -22,15 +22,15 @@ constexpr const char* kRenameBackground = "Screen-6a.jpg";
 constexpr const char* kWarningPictures[] = {nullptr, "Screen6/warning.png", "Screen6/warning2.png"};
 
 constexpr PlacedButton kButtonPlaces[] = {
-    {Profile2_Dialog::kSave, "Screen6/save.png", {609, 430}},
-    {Profile2_Dialog::kCancel, "Screen6/cancel.png", {879, 213}},
+    {NameScreen::kSave, "Screen6/save.png", {609, 430}},
+    {NameScreen::kCancel, "Screen6/cancel.png", {879, 213}},
 };
 
 }  // namespace
 
-Profile2_Dialog::Profile2_Dialog(const ScreenContext& context, QWidget* parent)
+NameScreen::NameScreen(const ScreenContext& context, QWidget* parent)
     : QWidget(parent), context_(context), buttons_(context.pictures, this) {
-  setObjectName(QStringLiteral("Profile2_Dialog"));
+  setObjectName(QStringLiteral("NameScreen"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildControls();
@@ -38,9 +38,9 @@ Profile2_Dialog::Profile2_Dialog(const ScreenContext& context, QWidget* parent)
   (new ScreenKeyFilter({Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_F1}, this))->installOn(this);
 }
 
-Profile2_Dialog::~Profile2_Dialog() = default;
+NameScreen::~NameScreen() = default;
 
-void Profile2_Dialog::buildControls() {
+void NameScreen::buildControls() {
   buttons_.addAll(kButtonPlaces);
   buttons_.loadPictures(context_.app.resourceFolder);
   buttons_.onClick(kSave, [this] { save(); });
@@ -54,13 +54,13 @@ void Profile2_Dialog::buildControls() {
   connect(box_, &QLineEdit::textChanged, this, [this] { clean(); });
 }
 
-int Profile2_Dialog::slotIndex() const {
+int NameScreen::slotIndex() const {
   const int slot = context_.app.currentSlot;
   return slot >= 1 && slot <= kSlotCount ? slot - 1 : -1;
 }
 
-void Profile2_Dialog::loadSlot() {
-  const auto* home = dynamic_cast<const profile1_Dialog*>(context_.host.screen(kHomeScreen));
+void NameScreen::loadSlot() {
+  const auto* home = dynamic_cast<const HomeScreen*>(context_.host.screen(kHomeScreen));
   rename_ = home && home->newRenameFlag() != 0;
   const int index = slotIndex();
   QString text;
@@ -79,7 +79,7 @@ void Profile2_Dialog::loadSlot() {
   update();
 }
 
-void Profile2_Dialog::clean() {
+void NameScreen::clean() {
   if (cleaning_) return;
   cleaning_ = true;
   QString text = underscoredName(box_->text());
@@ -91,17 +91,17 @@ void Profile2_Dialog::clean() {
   setWarning(kNoWarning);
 }
 
-void Profile2_Dialog::setWarning(int warning) {
+void NameScreen::setWarning(int warning) {
   warning_ = warning;
   update(kWarningArea);
 }
 
-void Profile2_Dialog::reloadPictures() {
+void NameScreen::reloadPictures() {
   buttons_.loadPictures(context_.app.resourceFolder);
   update();
 }
 
-void Profile2_Dialog::paintEvent(QPaintEvent*) {
+void NameScreen::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kSaveNameScreen;
   PictureCache& pictures = context_.pictures;
   QPainter painter(this);
@@ -114,7 +114,7 @@ void Profile2_Dialog::paintEvent(QPaintEvent*) {
   }
 }
 
-void Profile2_Dialog::showEvent(QShowEvent* event) {
+void NameScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kSaveNameScreen;
   buttons_.followFolder(context_.app.resourceFolder);
   box_->setFocus();

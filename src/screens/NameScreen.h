@@ -20,7 +20,7 @@ class QLineEdit;
 
 namespace ostrel {
 
-class Profile2_Dialog : public QWidget, public ProfileScreen {
+class NameScreen : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -30,8 +30,8 @@ class Profile2_Dialog : public QWidget, public ProfileScreen {
   enum Warning : int { kNoWarning = 0, kNameTaken = 1, kNameNotAllowed = 2 };
   static constexpr QRect kWarningArea{457, 266, 429, 48};
 
-  Profile2_Dialog(const ScreenContext& context, QWidget* parent = nullptr);
-  ~Profile2_Dialog() override;
+  NameScreen(const ScreenContext& context, QWidget* parent = nullptr);
+  ~NameScreen() override;
 
   // ProfileScreen: the screen is being opened; prepares the name box for a
   // new profile or a rename, as the home screen's flag says.

@@ -3,16 +3,16 @@
 
 #include <QLineEdit>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
-#include "screens/Profile2_Dialog.h"
+#include "screens/NameScreen.h"
 #include "screens/ProfileNameRules.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenLead.h"
 
 namespace ostrel {
 
-void Profile2_Dialog::save() {
+void NameScreen::save() {
   const QString text = underscoredName(box_->text());
   if (text != box_->text()) box_->setText(text);
   const std::optional<std::string> name = allowedProfileName(text);
@@ -24,8 +24,8 @@ void Profile2_Dialog::save() {
   if (!(rename_ ? renameTo(*name) : createNamed(*name))) setWarning(kNameTaken);
 }
 
-bool Profile2_Dialog::createNamed(const std::string& name) {
-  manageFile& library = context_.library;
+bool NameScreen::createNamed(const std::string& name) {
+  ProfileLibrary& library = context_.library;
   if (!library.createProfile(name)) return false;
   AppState& app = context_.app;
   const int index = slotIndex();
@@ -39,8 +39,8 @@ bool Profile2_Dialog::createNamed(const std::string& name) {
   return true;
 }
 
-bool Profile2_Dialog::renameTo(const std::string& name) {
-  manageFile& library = context_.library;
+bool NameScreen::renameTo(const std::string& name) {
+  ProfileLibrary& library = context_.library;
   AppState& app = context_.app;
   const int index = slotIndex();
   const std::string old = app.slotNames[static_cast<std::size_t>(index)];
@@ -61,7 +61,7 @@ bool Profile2_Dialog::renameTo(const std::string& name) {
   return true;
 }
 
-void Profile2_Dialog::finish() {
+void NameScreen::finish() {
   // The editors show the slot's name and its values as the file holds them.
   for (int32_t screen : {kStickScreen, kButtonScreen}) {
     if (ProfileScreen* editor = context_.host.screen(screen)) editor->loadSlot();
@@ -69,6 +69,6 @@ void Profile2_Dialog::finish() {
   leadToScreen(*this, context_, kHomeScreen);
 }
 
-void Profile2_Dialog::cancel() { leadToScreen(*this, context_, kHomeScreen); }
+void NameScreen::cancel() { leadToScreen(*this, context_, kHomeScreen); }
 
 }  // namespace ostrel

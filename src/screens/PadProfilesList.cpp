@@ -1,4 +1,4 @@
-#include "screens/profile_Dialog_Controller_Profile.h"
+#include "screens/PadProfilesList.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -15,17 +15,17 @@ namespace {
 
 constexpr const char* kBackground = "Screen-10.jpg";
 constexpr int kNameIds[] = {
-    profile_Dialog_Controller_Profile::kSlot1Name, profile_Dialog_Controller_Profile::kSlot2Name,
-    profile_Dialog_Controller_Profile::kSlot3Name, profile_Dialog_Controller_Profile::kSlot4Name,
+    PadProfilesList::kSlot1Name, PadProfilesList::kSlot2Name,
+    PadProfilesList::kSlot3Name, PadProfilesList::kSlot4Name,
 };
 constexpr int kNameTop[] = {184, 242, 300, 358};
 
 }  // namespace
 
-profile_Dialog_Controller_Profile::profile_Dialog_Controller_Profile(const ScreenContext& context,
+PadProfilesList::PadProfilesList(const ScreenContext& context,
                                                                      QWidget* parent)
     : QWidget(parent), context_(context), buttons_(context.pictures, this) {
-  setObjectName(QStringLiteral("profile_Dialog_Controller_Profile"));
+  setObjectName(QStringLiteral("PadProfilesList"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buttons_.add(kCancel, "Screen6/cancel.png", {879, 100});
@@ -35,9 +35,9 @@ profile_Dialog_Controller_Profile::profile_Dialog_Controller_Profile(const Scree
   (new ScreenKeyFilter({}, this))->installOn(this);
 }
 
-profile_Dialog_Controller_Profile::~profile_Dialog_Controller_Profile() = default;
+PadProfilesList::~PadProfilesList() = default;
 
-void profile_Dialog_Controller_Profile::buildNames() {
+void PadProfilesList::buildNames() {
   QFont font = windowsFont(QStringLiteral("Arial"), 26);
   font.setStyleHint(QFont::SansSerif);
   for (std::size_t i = 0; i < names_.size(); ++i) {
@@ -53,20 +53,20 @@ void profile_Dialog_Controller_Profile::buildNames() {
   }
 }
 
-void profile_Dialog_Controller_Profile::loadSlot() {
+void PadProfilesList::loadSlot() {
   for (std::size_t i = 0; i < names_.size(); ++i) {
     names_[i]->setText(fromWindows1252(context_.app.savedSlotNames[i]));
   }
 }
 
-void profile_Dialog_Controller_Profile::showHome() { leadToScreen(*this, context_, kHomeScreen); }
+void PadProfilesList::showHome() { leadToScreen(*this, context_, kHomeScreen); }
 
-void profile_Dialog_Controller_Profile::reloadPictures() {
+void PadProfilesList::reloadPictures() {
   buttons_.loadPictures(context_.app.resourceFolder);
   update();
 }
 
-void profile_Dialog_Controller_Profile::paintEvent(QPaintEvent*) {
+void PadProfilesList::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kControllerListScreen;
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
@@ -74,7 +74,7 @@ void profile_Dialog_Controller_Profile::paintEvent(QPaintEvent*) {
                      context_.pictures.languagePicture(QLatin1String(kBackground)));
 }
 
-void profile_Dialog_Controller_Profile::showEvent(QShowEvent* event) {
+void PadProfilesList::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kControllerListScreen;
   buttons_.followFolder(context_.app.resourceFolder);
   QWidget::showEvent(event);

@@ -17,7 +17,7 @@ class QLabel;
 
 namespace ostrel {
 
-class profile_Dialog_Controller_Profile : public QWidget, public ProfileScreen {
+class PadProfilesList : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
@@ -26,8 +26,8 @@ class profile_Dialog_Controller_Profile : public QWidget, public ProfileScreen {
     kCancel = 1175, kSlot1Name = 1180, kSlot2Name = 1171, kSlot3Name = 1172, kSlot4Name = 1173,
   };
 
-  explicit profile_Dialog_Controller_Profile(const ScreenContext& context, QWidget* parent = nullptr);
-  ~profile_Dialog_Controller_Profile() override;
+  explicit PadProfilesList(const ScreenContext& context, QWidget* parent = nullptr);
+  ~PadProfilesList() override;
 
   // ProfileScreen: the screen is opened; show the pad's names.
   void loadSlot() override;

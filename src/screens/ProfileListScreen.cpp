@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "controls/CTransparentListBoxnocheck.h"
+#include "controls/PlainList.h"
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "profile/AppState.h"
 #include "screens/ProfileListKeyFilter.h"
 #include "screens/WindowsText.h"
@@ -52,7 +52,7 @@ void ProfileListScreen::buildControls() {
   buttons_.at(look_.yesId)->hide();
   buttons_.at(look_.noId)->hide();
 
-  list_ = new CTransparentListBoxnocheck(this);
+  list_ = new PlainList(this);
   list_->setObjectName(QString::number(look_.listId));
   list_->setGeometry(kListArea);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,7 +60,7 @@ void ProfileListScreen::buildControls() {
 }
 
 void ProfileListScreen::fill() {
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   (library.*look_.loadNames)();
   list_->redraw(true);
   list_->clear();

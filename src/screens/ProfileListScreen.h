@@ -16,23 +16,23 @@
 #include <string>
 #include <vector>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "screens/ProfileScreen.h"
 #include "screens/ScreenButtons.h"
 #include "screens/ScreenContext.h"
 
 namespace ostrel {
 
-class CTransparentListBoxnocheck;
+class PlainList;
 
 struct ProfileListLook {
   int32_t screenNumber;
   const char* background;
   int listId, cancelId, yesId, noId;
   // The folder's index and the names it gave.
-  bool (manageFile::*loadNames)();
-  std::array<std::string, kNameCapacity> manageFile::*names;
-  int32_t manageFile::*count;
+  bool (ProfileLibrary::*loadNames)();
+  std::array<std::string, kNameCapacity> ProfileLibrary::*names;
+  int32_t ProfileLibrary::*count;
   // Keys swallowed besides those of every screen and code 0x70.
   std::vector<int> swallowedKeys;
   // Keys that open the delete prompt.
@@ -64,7 +64,7 @@ class ProfileListScreen : public QWidget, public ProfileScreen {
   void showHome();
 
   bool deletePromptShown() const { return deletePrompt_; }
-  CTransparentListBoxnocheck* list() const { return list_; }
+  PlainList* list() const { return list_; }
   // The selected row's profile name, as the library spells it.
   std::optional<std::string> selectedName() const;
 
@@ -85,7 +85,7 @@ class ProfileListScreen : public QWidget, public ProfileScreen {
   ScreenContext context_;
   ProfileListLook look_;
   ScreenButtons buttons_;
-  CTransparentListBoxnocheck* list_ = nullptr;
+  PlainList* list_ = nullptr;
   bool deletePrompt_ = false;
 };
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "controls/CTransparentListBoxnocheck.h"
+#include "controls/PlainList.h"
 #include "profile/AppState.h"
 #include "profile/ProfileRecord.h"
 #include "screens/ProfileListScreen.h"
@@ -38,7 +38,7 @@ void ProfileListScreen::loadSelected() {
     return;
   }
   AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   library.loadProfileIntoSlot(index, *name);
   const uint8_t off =
       shortcutSwitch(library.savedValues[static_cast<std::size_t>(index)][ProfileIndex::shortcutsOff]);
@@ -64,7 +64,7 @@ void ProfileListScreen::deleteSelected() {
 
 void ProfileListScreen::giveDefaultToSlotsOf(const std::string& name) {
   AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   for (int i = 0; i < kSlotCount; ++i) {
     const auto s = static_cast<std::size_t>(i);
     if (app.slotNames[s] != name) continue;

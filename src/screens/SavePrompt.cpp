@@ -1,4 +1,4 @@
-#include "screens/profile_Save_Dialog.h"
+#include "screens/SavePrompt.h"
 
 #include <QPainter>
 
@@ -10,15 +10,15 @@ namespace ostrel {
 namespace {
 
 constexpr PlacedButton kButtonPlaces[] = {
-    {profile_Save_Dialog::kYes, "Screen7/quityes.png", {551, 356}},
-    {profile_Save_Dialog::kNo, "Screen7/quitno.png", {706, 356}},
+    {SavePrompt::kYes, "Screen7/quityes.png", {551, 356}},
+    {SavePrompt::kNo, "Screen7/quitno.png", {706, 356}},
 };
 
 }  // namespace
 
-profile_Save_Dialog::profile_Save_Dialog(const ScreenContext& context, QWidget* parent)
+SavePrompt::SavePrompt(const ScreenContext& context, QWidget* parent)
     : QWidget(parent), context_(context), buttons_(context.pictures, this) {
-  setObjectName(QStringLiteral("profile_Save_Dialog"));
+  setObjectName(QStringLiteral("SavePrompt"));
   resize(1280, 720);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buttons_.addAll(kButtonPlaces);
@@ -28,9 +28,9 @@ profile_Save_Dialog::profile_Save_Dialog(const ScreenContext& context, QWidget* 
   (new ScreenKeyFilter({Qt::Key_F1}, this))->installOn(this);
 }
 
-profile_Save_Dialog::~profile_Save_Dialog() = default;
+SavePrompt::~SavePrompt() = default;
 
-const char* profile_Save_Dialog::backgroundFor(int32_t saveReason) {
+const char* SavePrompt::backgroundFor(int32_t saveReason) {
   switch (saveReason) {
     case 0:
     case 4:
@@ -41,17 +41,17 @@ const char* profile_Save_Dialog::backgroundFor(int32_t saveReason) {
   }
 }
 
-int profile_Save_Dialog::slotIndex() const {
+int SavePrompt::slotIndex() const {
   const int slot = context_.app.currentSlot;
   return slot >= 1 && slot <= kSlotCount ? slot - 1 : -1;
 }
 
-void profile_Save_Dialog::reloadPictures() {
+void SavePrompt::reloadPictures() {
   buttons_.loadPictures(context_.app.resourceFolder);
   update();
 }
 
-void profile_Save_Dialog::paintEvent(QPaintEvent*) {
+void SavePrompt::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kSavePromptScreen;
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
@@ -60,7 +60,7 @@ void profile_Save_Dialog::paintEvent(QPaintEvent*) {
   }
 }
 
-void profile_Save_Dialog::showEvent(QShowEvent* event) {
+void SavePrompt::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kSavePromptScreen;
   buttons_.followFolder(context_.app.resourceFolder);
   QWidget::showEvent(event);

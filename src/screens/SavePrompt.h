@@ -16,15 +16,15 @@
 
 namespace ostrel {
 
-class profile_Save_Dialog : public QWidget, public ProfileScreen {
+class SavePrompt : public QWidget, public ProfileScreen {
   Q_OBJECT
 
  public:
   // Control ids (each control's objectName is its id).
   enum Control : int { kYes = 1184, kNo = 1186 };
 
-  profile_Save_Dialog(const ScreenContext& context, QWidget* parent = nullptr);
-  ~profile_Save_Dialog() override;
+  SavePrompt(const ScreenContext& context, QWidget* parent = nullptr);
+  ~SavePrompt() override;
 
   void reloadPictures() override;
 

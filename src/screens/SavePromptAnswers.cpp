@@ -4,22 +4,22 @@
 
 #include <algorithm>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/ButtonScreen.h"
 #include "screens/SameNamedSlots.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenLead.h"
 #include "screens/SlotPages.h"
 #include "screens/StickScreen.h"
-#include "screens/profile1_Dialog.h"
-#include "screens/profile_Save_Dialog.h"
+#include "screens/HomeScreen.h"
+#include "screens/SavePrompt.h"
 
 namespace ostrel {
 namespace {
 
 // Slots that share a profile file hold what it holds, saved and edited.
-void shareSavedValues(const AppState& app, manageFile& library, int index) {
+void shareSavedValues(const AppState& app, ProfileLibrary& library, int index) {
   const auto& file = library.savedValues[static_cast<std::size_t>(index)];
   for (int slot : sameNamedSlots(app, index)) {
     auto& saved = library.savedValues[static_cast<std::size_t>(slot)];
@@ -35,11 +35,11 @@ Screen* heldScreen(ScreenHost& host, int32_t number) {
 
 }  // namespace
 
-void profile_Save_Dialog::answerYes() {
+void SavePrompt::answerYes() {
   AppState& app = context_.app;
   ScreenHost& host = context_.host;
   const int index = slotIndex();
-  auto* home = heldScreen<profile1_Dialog>(host, kHomeScreen);
+  auto* home = heldScreen<HomeScreen>(host, kHomeScreen);
   if (index >= 0) {
     switch (app.saveReason) {
       case 0:
@@ -51,7 +51,7 @@ void profile_Save_Dialog::answerYes() {
         if (auto* stick = heldScreen<StickScreen>(host, kStickScreen)) stick->saveStickScreen();
         break;
       case 2:
-        if (auto* buttons = heldScreen<Profile5_Dialog>(host, kButtonScreen)) buttons->saveButtonScreen();
+        if (auto* buttons = heldScreen<ButtonScreen>(host, kButtonScreen)) buttons->saveButtonScreen();
         break;
       case 4:
       case 5:
@@ -66,9 +66,9 @@ void profile_Save_Dialog::answerYes() {
   leadToScreen(*this, context_, kHomeScreen);
 }
 
-void profile_Save_Dialog::saveEverySlot(int index) {
+void SavePrompt::saveEverySlot(int index) {
   const AppState& app = context_.app;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   const std::string& current = app.slotNames[static_cast<std::size_t>(index)];
   // Slots of the current slot's name share its file: it gets the current
   // slot's values once, rather than whichever of them came last.
@@ -80,7 +80,7 @@ void profile_Save_Dialog::saveEverySlot(int index) {
   shareSavedValues(app, library, index);
 }
 
-void profile_Save_Dialog::answerNo() {
+void SavePrompt::answerNo() {
   AppState& app = context_.app;
   const int index = slotIndex();
   if (index < 0) {
@@ -116,11 +116,11 @@ void profile_Save_Dialog::answerNo() {
   leadToScreen(*this, context_, kHomeScreen);
 }
 
-void profile_Save_Dialog::reloadScreen(int32_t screen) {
+void SavePrompt::reloadScreen(int32_t screen) {
   if (ProfileScreen* held = context_.host.screen(screen)) held->loadSlot();
 }
 
-void profile_Save_Dialog::openEditor(int index, int32_t screen, int32_t page) {
+void SavePrompt::openEditor(int index, int32_t screen, int32_t page) {
   context_.app.slotPage[static_cast<std::size_t>(index)] = page;
   leadToScreen(*this, context_, screen);
 }

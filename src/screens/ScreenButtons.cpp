@@ -2,12 +2,12 @@
 
 #include <QWidget>
 
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 
 namespace ostrel {
 
-PngButton* ScreenButtons::add(int id, const char* picture, QPoint place) {
-  auto* button = new PngButton(pictures_, screen_);
+ImageButton* ScreenButtons::add(int id, const char* picture, QPoint place) {
+  auto* button = new ImageButton(pictures_, screen_);
   button->setObjectName(QString::number(id));
   button->move(place);
   buttons_[id] = button;
@@ -16,7 +16,7 @@ PngButton* ScreenButtons::add(int id, const char* picture, QPoint place) {
 }
 
 void ScreenButtons::onClick(int id, std::function<void()> action) {
-  QObject::connect(at(id), &PngButton::clicked, screen_, [action = std::move(action)] { action(); });
+  QObject::connect(at(id), &ImageButton::clicked, screen_, [action = std::move(action)] { action(); });
 }
 
 void ScreenButtons::loadPictures(const std::string& folder) {

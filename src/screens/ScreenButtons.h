@@ -18,7 +18,7 @@ class QWidget;
 namespace ostrel {
 
 class PictureCache;
-class PngButton;
+class ImageButton;
 
 // One button of a screen's table: its id, picture name and top-left corner.
 struct PlacedButton {
@@ -32,12 +32,12 @@ class ScreenButtons {
   ScreenButtons(PictureCache& pictures, QWidget* screen) : pictures_(pictures), screen_(screen) {}
 
   // A button with objectName id at place; its picture comes with loadPictures.
-  PngButton* add(int id, const char* picture, QPoint place);
+  ImageButton* add(int id, const char* picture, QPoint place);
   template <std::size_t N>
   void addAll(const PlacedButton (&places)[N]) {
     for (const PlacedButton& b : places) add(b.id, b.picture, b.place);
   }
-  PngButton* at(int id) const { return buttons_.at(id); }
+  ImageButton* at(int id) const { return buttons_.at(id); }
   // Runs action on every click of button id.
   void onClick(int id, std::function<void()> action);
 
@@ -51,7 +51,7 @@ class ScreenButtons {
  private:
   PictureCache& pictures_;
   QWidget* screen_;
-  std::map<int, PngButton*> buttons_;
+  std::map<int, ImageButton*> buttons_;
   std::map<int, QString> names_;
   std::string folder_;
   bool loaded_ = false;

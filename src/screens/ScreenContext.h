@@ -9,14 +9,14 @@
 namespace ostrel {
 
 struct AppState;
-class manageFile;
+class ProfileLibrary;
 class ControllerLink;
 class PictureCache;
 class ScreenHost;
 
 struct ScreenContext {
   AppState& app;
-  manageFile& library;
+  ProfileLibrary& library;
   // Commands to the pad and the profile transfer (activation).
   ControllerLink& link;
   // The screens' pictures, rooted at resourceRoot.

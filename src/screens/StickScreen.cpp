@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "controls/CBitComboBox.h"
-#include "controls/PngButton.h"
+#include "controls/PictureComboBox.h"
+#include "controls/ImageButton.h"
 #include "controls/WindowsFont.h"
 #include "pictures/PictureCatalog.h"
 #include "profile/AppState.h"
@@ -159,7 +159,7 @@ void StickScreen::buildFields() {
 
 void StickScreen::buildLists() {
   const auto make = [this](int id, QRect place, const QStringList& items) {
-    auto* list = new CBitComboBox(context_.pictures, this);
+    auto* list = new PictureComboBox(context_.pictures, this);
     list->setObjectName(QString::number(id));
     list->setGeometry(place);
     list->setFaceBitmaps({}, {},
@@ -186,7 +186,7 @@ void StickScreen::setListsEnabled(bool enabled) {
   const QColor focusBack(80, 168, 169);
   const QColor back = enabled ? QColor(Qt::white) : QColor(204, 204, 204);
   const QColor text = enabled ? QColor(Qt::black) : QColor(153, 153, 153);
-  for (CBitComboBox* list : {latencyList_, thresholdList_}) {
+  for (PictureComboBox* list : {latencyList_, thresholdList_}) {
     list->setEnabled(enabled);
     list->setColours(focusBack, Qt::black, back, text);
   }

@@ -23,7 +23,7 @@ class QLabel;
 
 namespace ostrel {
 
-class CBitComboBox;
+class PictureComboBox;
 class ChosenButtons;
 class ScreenButtons;
 class StickField;
@@ -124,8 +124,8 @@ class StickScreen : public QWidget, public ProfileScreen {
   StickField* staticField_ = nullptr;
   StickField* dynamicField_ = nullptr;
   std::array<StickField*, 2> sensitivities_{};
-  CBitComboBox* latencyList_ = nullptr;
-  CBitComboBox* thresholdList_ = nullptr;
+  PictureComboBox* latencyList_ = nullptr;
+  PictureComboBox* thresholdList_ = nullptr;
   std::array<QWidget*, kHelpPoints> helpPoints_{};
   std::array<bool, kHelpPoints> hover_{};
   StickZones zones_;

@@ -4,9 +4,9 @@
 
 #include <QLabel>
 
-#include "controls/CBitComboBox.h"
+#include "controls/PictureComboBox.h"
 #include "library/ValueText.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
 #include "profile/ProfileRecord.h"
 #include "screens/ChosenButtons.h"
@@ -112,7 +112,7 @@ bool StickScreen::applyStickScreen() {
 void StickScreen::saveStickScreen() {
   const int index = slotIndex();
   if (index < 0) return;
-  manageFile& library = context_.library;
+  ProfileLibrary& library = context_.library;
   const std::string name = slotName();
   const auto write = [&](int line, const std::string& text) {
     library.setProfileValue(index, name, line, text);

@@ -1,13 +1,13 @@
-#include "screens/CDfuSeDemoDlg.h"
+#include "screens/UpdateScreen.h"
 
 #include <QEvent>
 #include <QPainter>
 
-#include "controls/CTextProgressCtrl.h"
+#include "controls/TextProgressBar.h"
 #include "controls/PictureCache.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "dfu/DfuEngine.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/AppState.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenLead.h"
@@ -20,18 +20,18 @@ constexpr QRect kFullWindow(0, 0, 1280, 720);
 constexpr QRect kProgressPlace(461, 417, 423, 48);
 
 constexpr PlacedButton kButtonPlaces[] = {
-    {CDfuSeDemoDlg::kYes, "Screen8/yes.png", {540, 414}},
-    {CDfuSeDemoDlg::kNo, "Screen8/no.png", {690, 414}},
-    {CDfuSeDemoDlg::kOk, "Screen8/ok.png", {617, 432}},
+    {UpdateScreen::kYes, "Screen8/yes.png", {540, 414}},
+    {UpdateScreen::kNo, "Screen8/no.png", {690, 414}},
+    {UpdateScreen::kOk, "Screen8/ok.png", {617, 432}},
 };
 
 QColor qColour(const DfuRgb& rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 }  // namespace
 
-CDfuSeDemoDlg::CDfuSeDemoDlg(const ScreenContext& context, UpdateScreenSetup setup, QWidget* parent)
+UpdateScreen::UpdateScreen(const ScreenContext& context, UpdateScreenSetup setup, QWidget* parent)
     : QWidget(parent), context_(context), setup_(std::move(setup)), buttons_(context.pictures, this) {
-  setObjectName(QStringLiteral("CDfuSeDemoDlg"));
+  setObjectName(QStringLiteral("UpdateScreen"));
   resize(kFullWindow.size());
   setAttribute(Qt::WA_OpaquePaintEvent);
   buttons_.addAll(kButtonPlaces);
@@ -41,7 +41,7 @@ CDfuSeDemoDlg::CDfuSeDemoDlg(const ScreenContext& context, UpdateScreenSetup set
   buttons_.onClick(kOk, [this] { pressOk(); });
   showButtons(false, false);
 
-  progress_ = new CTextProgressCtrl(this);
+  progress_ = new TextProgressBar(this);
   progress_->setObjectName(QString::number(kProgress));
   progress_->setGeometry(kProgressPlace);
   progress_->setRange(0, 100);
@@ -53,7 +53,7 @@ CDfuSeDemoDlg::CDfuSeDemoDlg(const ScreenContext& context, UpdateScreenSetup set
 
   engine_ = std::make_unique<DfuEngine>(context_.app, context_.library.basePath, setup_.usb, setup_.clock, *this,
                                         setup_.shared);
-  connect(&timer_, &QTimer::timeout, this, &CDfuSeDemoDlg::tick);
+  connect(&timer_, &QTimer::timeout, this, &UpdateScreen::tick);
   // Device changes come on the transport's thread; the engine takes them here.
   setup_.usb.setListener([this](const UsbDeviceEvent& event) {
     QMetaObject::invokeMethod(this, [this, event] { deviceChanged(event); }, Qt::QueuedConnection);
@@ -62,15 +62,15 @@ CDfuSeDemoDlg::CDfuSeDemoDlg(const ScreenContext& context, UpdateScreenSetup set
   engine_->enumerateDfuDevices();
 }
 
-CDfuSeDemoDlg::~CDfuSeDemoDlg() { setup_.usb.setListener({}); }
+UpdateScreen::~UpdateScreen() { setup_.usb.setListener({}); }
 
-void CDfuSeDemoDlg::deviceChanged(const UsbDeviceEvent& event) { engine_->onDfuDeviceChange(event); }
+void UpdateScreen::deviceChanged(const UsbDeviceEvent& event) { engine_->onDfuDeviceChange(event); }
 
-void CDfuSeDemoDlg::loadSlot() { startUpdate(); }
+void UpdateScreen::loadSlot() { startUpdate(); }
 
-void CDfuSeDemoDlg::reloadPictures() { buttons_.followFolder(context_.app.resourceFolder); }
+void UpdateScreen::reloadPictures() { buttons_.followFolder(context_.app.resourceFolder); }
 
-QString CDfuSeDemoDlg::statePicture() const {
+QString UpdateScreen::statePicture() const {
   const bool recovery = engine_->recoveryMode;
   switch (updateState_) {
     case kContacting:
@@ -90,7 +90,7 @@ QString CDfuSeDemoDlg::statePicture() const {
   }
 }
 
-void CDfuSeDemoDlg::paintEvent(QPaintEvent*) {
+void UpdateScreen::paintEvent(QPaintEvent*) {
   context_.app.ScreenId = kUpdateScreen;
   QPainter painter(this);
   painter.fillRect(kFullWindow, Qt::black);
@@ -99,7 +99,7 @@ void CDfuSeDemoDlg::paintEvent(QPaintEvent*) {
   if (!picture.isEmpty()) painter.drawPixmap(kPicturePlace, context_.pictures.languagePicture(picture));
 }
 
-bool CDfuSeDemoDlg::eventFilter(QObject* watched, QEvent* event) {
+bool UpdateScreen::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -108,33 +108,33 @@ bool CDfuSeDemoDlg::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-void CDfuSeDemoDlg::showButtons(bool ok, bool yesNo) {
+void UpdateScreen::showButtons(bool ok, bool yesNo) {
   buttons_.at(kOk)->setVisible(ok);
   buttons_.at(kYes)->setVisible(yesNo);
   buttons_.at(kNo)->setVisible(yesNo);
 }
 
-void CDfuSeDemoDlg::hideProgress() { progress_->hide(); }
+void UpdateScreen::hideProgress() { progress_->hide(); }
 
-void CDfuSeDemoDlg::pressYes() {
+void UpdateScreen::pressYes() {
   showButtons(false, false);
   updateState_ = kDownloading;
   update();
 }
 
-void CDfuSeDemoDlg::pressNo() {
+void UpdateScreen::pressNo() {
   showButtons(false, false);
   leaveScreen();
 }
 
-void CDfuSeDemoDlg::pressOk() {
+void UpdateScreen::pressOk() {
   showButtons(false, false);
   // A failed update may leave an operation behind: leaving stops it.
   if (updateState_ == kFailed) engine_->operationHandle = 1;
   leaveScreen();
 }
 
-void CDfuSeDemoDlg::leaveScreen() {
+void UpdateScreen::leaveScreen() {
   ++sequence_;
   awaitingServer_ = false;
   leadToScreen(*this, context_, kGeneralScreen);
@@ -153,34 +153,34 @@ void CDfuSeDemoDlg::leaveScreen() {
 
 // The engine's side.
 
-bool CDfuSeDemoDlg::askYesNo(const std::string& question) { return setup_.askYesNo(question); }
+bool UpdateScreen::askYesNo(const std::string& question) { return setup_.askYesNo(question); }
 
-void CDfuSeDemoDlg::showMessage(const std::string& text) { setup_.showMessage(text); }
+void UpdateScreen::showMessage(const std::string& text) { setup_.showMessage(text); }
 
-void CDfuSeDemoDlg::setProgressColours(const DfuProgressColours& colours) {
+void UpdateScreen::setProgressColours(const DfuProgressColours& colours) {
   progress_->setBarColour(qColour(colours.bar));
   progress_->setBackColour(qColour(colours.background));
   progress_->setTextOnBarColour(qColour(colours.textOnBar));
   progress_->setTextOnBackColour(qColour(colours.textOnBackground));
 }
 
-void CDfuSeDemoDlg::setProgressText(const std::string& text) { progress_->setText(QString::fromStdString(text)); }
+void UpdateScreen::setProgressText(const std::string& text) { progress_->setText(QString::fromStdString(text)); }
 
-void CDfuSeDemoDlg::setProgressPosition(int position) { progress_->setPos(position); }
+void UpdateScreen::setProgressPosition(int position) { progress_->setPos(position); }
 
-void CDfuSeDemoDlg::failUpdate() {
+void UpdateScreen::failUpdate() {
   enterFailed();
   engine_->deviceReady = 0;
   setup_.clock.sleepMillis(kStartPauseMs);
 }
 
-void CDfuSeDemoDlg::openRecoveryScreen() {
+void UpdateScreen::openRecoveryScreen() {
   // Only the start-up's hidden watch sees no screen yet; this screen always
   // has its container, so it recovers in place.
   startRecovery();
 }
 
-void CDfuSeDemoDlg::startRecovery() {
+void UpdateScreen::startRecovery() {
   showButtons(false, false);
   context_.app.ScreenId = kUpdateScreen;
   startUpdate();

@@ -26,11 +26,11 @@
 
 namespace ostrel {
 
-class CTextProgressCtrl;
+class TextProgressBar;
 class DfuEngine;
 struct UsbDeviceEvent;
 
-class CDfuSeDemoDlg : public QWidget, public ProfileScreen, public DfuEngineView {
+class UpdateScreen : public QWidget, public ProfileScreen, public DfuEngineView {
   Q_OBJECT
 
  public:
@@ -48,8 +48,8 @@ class CDfuSeDemoDlg : public QWidget, public ProfileScreen, public DfuEngineView
   static constexpr uint32_t kDfuModePauseMs = 100;
   static constexpr QRect kPicturePlace{423, 250, 499, 283};
 
-  CDfuSeDemoDlg(const ScreenContext& context, UpdateScreenSetup setup, QWidget* parent = nullptr);
-  ~CDfuSeDemoDlg() override;
+  UpdateScreen(const ScreenContext& context, UpdateScreenSetup setup, QWidget* parent = nullptr);
+  ~UpdateScreen() override;
 
   // Begins the sequence (the general screen's firmware-update button, the
   // engine's recovery).
@@ -86,7 +86,7 @@ class CDfuSeDemoDlg : public QWidget, public ProfileScreen, public DfuEngineView
   bool awaitingServer() const { return awaitingServer_; }
   DfuEngine& engine() { return *engine_; }
   const QTimer& timer() const { return timer_; }
-  CTextProgressCtrl& progressBar() { return *progress_; }
+  TextProgressBar& progressBar() { return *progress_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -113,12 +113,12 @@ class CDfuSeDemoDlg : public QWidget, public ProfileScreen, public DfuEngineView
   // Runs a server operation on the worker; done gets its result on this
   // thread, unless the sequence has moved on meanwhile.
   template <class Result>
-  void askServer(Result (*operation)(const ServerSettings&, const std::string&), void (CDfuSeDemoDlg::*done)(Result));
+  void askServer(Result (*operation)(const ServerSettings&, const std::string&), void (UpdateScreen::*done)(Result));
 
   ScreenContext context_;
   UpdateScreenSetup setup_;
   ScreenButtons buttons_;
-  CTextProgressCtrl* progress_ = nullptr;
+  TextProgressBar* progress_ = nullptr;
   std::unique_ptr<DfuEngine> engine_;
   QTimer timer_;
   int tickPeriod_ = kTickMs;

@@ -1,10 +1,10 @@
 // The update screen's sequence: start, the steps of timer 1, and the server
 // dialogues handed to the worker thread.
-#include "screens/CDfuSeDemoDlg.h"
+#include "screens/UpdateScreen.h"
 
-#include "controls/CTextProgressCtrl.h"
+#include "controls/TextProgressBar.h"
 #include "dfu/DfuEngine.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "link/ControllerLink.h"
 #include "online/UpdateOffer.h"
 #include "profile/AppState.h"
@@ -17,7 +17,7 @@ const QColor kPale(255, 255, 250);
 
 }  // namespace
 
-void CDfuSeDemoDlg::startUpdate() {
+void UpdateScreen::startUpdate() {
   ++sequence_;
   leftWhileLeavingDfu_ = false;
   awaitingServer_ = false;
@@ -36,7 +36,7 @@ void CDfuSeDemoDlg::startUpdate() {
   timer_.start(tickPeriod_);
 }
 
-void CDfuSeDemoDlg::tick() {
+void UpdateScreen::tick() {
   if (leftWhileLeavingDfu_) {
     engine_->pollOperation();
     if (!engine_->operationHandle) {
@@ -51,7 +51,7 @@ void CDfuSeDemoDlg::tick() {
   engine_->pollOperation();
 }
 
-void CDfuSeDemoDlg::stepState() {
+void UpdateScreen::stepState() {
   switch (updateState_) {
     case kStarting: return stepStarting();
     case kContacting: return stepContacting();
@@ -68,7 +68,7 @@ void CDfuSeDemoDlg::stepState() {
   }
 }
 
-void CDfuSeDemoDlg::stepStarting() {
+void UpdateScreen::stepStarting() {
   if (context_.app.padFirmwareVersion != 0.0f || engine_->deviceReady) {
     blinkOn_ = true;
     blinkCount_ = 0;
@@ -82,16 +82,16 @@ void CDfuSeDemoDlg::stepStarting() {
   update();
 }
 
-void CDfuSeDemoDlg::stepContacting() { askServer(&checkVersion, &CDfuSeDemoDlg::versionChecked); }
+void UpdateScreen::stepContacting() { askServer(&checkVersion, &UpdateScreen::versionChecked); }
 
-void CDfuSeDemoDlg::versionChecked(VersionCheck check) {
+void UpdateScreen::versionChecked(VersionCheck check) {
   check_ = check;
   updateState_ = check.state;
   showButtons(updateState_ == kNoServer, false);
   update();
 }
 
-void CDfuSeDemoDlg::stepVersionReceived() {
+void UpdateScreen::stepVersionReceived() {
   if (check_.offersUpdate(context_.app.padFirmwareVersion, context_.library.readVersion())) {
     updateState_ = kOffer;
     showButtons(false, true);
@@ -102,9 +102,9 @@ void CDfuSeDemoDlg::stepVersionReceived() {
   update();
 }
 
-void CDfuSeDemoDlg::stepDownloading() { askServer(&downloadFirmware, &CDfuSeDemoDlg::firmwareDownloaded); }
+void UpdateScreen::stepDownloading() { askServer(&downloadFirmware, &UpdateScreen::firmwareDownloaded); }
 
-void CDfuSeDemoDlg::firmwareDownloaded(int32_t state) {
+void UpdateScreen::firmwareDownloaded(int32_t state) {
   updateState_ = state;
   if (state == kDownloadFailed) {
     showButtons(true, false);
@@ -117,7 +117,7 @@ void CDfuSeDemoDlg::firmwareDownloaded(int32_t state) {
   update();
 }
 
-void CDfuSeDemoDlg::stepWaitingForDfu() {
+void UpdateScreen::stepWaitingForDfu() {
   if (engine_->canDownload() && engine_->deviceReady) return beginProgramming();
   const int percent = tickCount_ % 100;
   progress_->setText(QString::asprintf("%i: (%i%%)...", 0, percent));
@@ -125,7 +125,7 @@ void CDfuSeDemoDlg::stepWaitingForDfu() {
   if (tickCount_ >= kDfuWaitTicks) enterFailed();
 }
 
-void CDfuSeDemoDlg::beginProgramming() {
+void UpdateScreen::beginProgramming() {
   engine_->deviceReady = 0;
   engine_->upgradeFinished = 0;
   tickCount_ = 0;
@@ -142,7 +142,7 @@ void CDfuSeDemoDlg::beginProgramming() {
   engine_->startUpgrade();
 }
 
-void CDfuSeDemoDlg::stepProgramming() {
+void UpdateScreen::stepProgramming() {
   if (tickCount_ >= kProgrammingTicks) return enterFailed();
   if (!engine_->upgradeFinished) return;
   engine_->upgradeFinished = 0;
@@ -154,7 +154,7 @@ void CDfuSeDemoDlg::stepProgramming() {
   refreshVersion(context_.library, context_.app, engine_->recoveryMode);
 }
 
-void CDfuSeDemoDlg::enterFailed() {
+void UpdateScreen::enterFailed() {
   tickCount_ = 0;
   showButtons(true, false);
   hideProgress();
@@ -162,7 +162,7 @@ void CDfuSeDemoDlg::enterFailed() {
   repaint();
 }
 
-void CDfuSeDemoDlg::blink() {
+void UpdateScreen::blink() {
   if (updateState_ != kContacting && updateState_ != kVersionReceived) return;
   if (++blinkCount_ <= 1) return;
   blinkCount_ = 0;
@@ -171,8 +171,8 @@ void CDfuSeDemoDlg::blink() {
 }
 
 template <class Result>
-void CDfuSeDemoDlg::askServer(Result (*operation)(const ServerSettings&, const std::string&),
-                              void (CDfuSeDemoDlg::*done)(Result)) {
+void UpdateScreen::askServer(Result (*operation)(const ServerSettings&, const std::string&),
+                              void (UpdateScreen::*done)(Result)) {
   if (awaitingServer_) return;  // ticks meanwhile leave the state alone
   const uint64_t sequence = sequence_;
   const ServerSettings server = context_.server;

@@ -17,10 +17,10 @@ AppHarness::~AppHarness() {
 
 QString AppHarness::resourceRoot() { return QCoreApplication::applicationDirPath(); }
 
-COstrel_ControllerApp& AppHarness::make(const std::function<bool()>& claimInstance) {
+Application& AppHarness::make(const std::function<bool()>& claimInstance) {
   const std::string program =
       programFolderOverride.empty() ? programFolder().toStdString() : programFolderOverride;
-  app_ = std::make_unique<COstrel_ControllerApp>(COstrel_ControllerApp::Environment{
+  app_ = std::make_unique<Application>(Application::Environment{
       pad, sleeper, shellOverride ? *shellOverride : shell, claimInstance, program, std::string(), resourceRoot(), &timer,
       startSockets, server, &rig.bus(), &dfuClock});
   return *app_;
@@ -31,15 +31,15 @@ bool AppHarness::start() {
   return app_->start();
 }
 
-Profile& AppHarness::container() {
-  Profile* profile = window().container();
+ProfileContainer& AppHarness::container() {
+  ProfileContainer* profile = window().container();
   if (!profile) throw std::logic_error("the profile container is not open");
   return *profile;
 }
 
 int32_t AppHarness::shownScreen() {
   int32_t shown = 0;
-  for (int32_t screen = 1; screen <= Profile::kScreenCount; ++screen) {
+  for (int32_t screen = 1; screen <= ProfileContainer::kScreenCount; ++screen) {
     QWidget* widget = container().page(screen);
     if (widget && widget->isVisible()) shown = shown ? -1 : screen;
   }

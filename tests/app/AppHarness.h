@@ -12,9 +12,9 @@
 
 #include "FakeShell.h"
 #include "LinkTestSupport.h"
-#include "app/COstrel_ControllerApp.h"
-#include "app/COstrel_ControllerDlg.h"
-#include "app/Profile.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/ProfileContainer.h"
 #include "dfu/sim/SimulatedPadRig.h"
 #include "online/ServerSettings.h"
 #include "ManualDfuClock.h"
@@ -34,14 +34,14 @@ class AppHarness {
   static QString resourceRoot();
 
   // Builds the application; programFolder may be replaced first.
-  COstrel_ControllerApp& make(const std::function<bool()>& claimInstance = [] { return true; });
+  Application& make(const std::function<bool()>& claimInstance = [] { return true; });
   // make() and start-up; true when the program runs.
   bool start();
 
-  COstrel_ControllerApp& app() { return *app_; }
+  Application& app() { return *app_; }
   AppState& state() { return app_->state(); }
-  COstrel_ControllerDlg& window() { return app_->mainWindow(); }
-  Profile& container();
+  MainWindow& window() { return app_->mainWindow(); }
+  ProfileContainer& container();
   // The only profile screen shown: its number, 0 for none, -1 for several.
   int32_t shownScreen();
 
@@ -76,7 +76,7 @@ class AppHarness {
 
  private:
   QTemporaryDir folder_;
-  std::unique_ptr<COstrel_ControllerApp> app_;
+  std::unique_ptr<Application> app_;
 };
 
 // What a widget paints itself, without its background or children.

@@ -5,20 +5,20 @@
 #include <gtest/gtest.h>
 
 #include "AppHarness.h"
-#include "app/profile_Dialog_Check_Control_Status.h"
-#include "app/profile_Dialog_Qiut.h"
+#include "app/NotConnectedScreen.h"
+#include "app/QuitPrompt.h"
 
 namespace ostrel::test {
 namespace {
 
-using NotConnected = profile_Dialog_Check_Control_Status;
+using NotConnected = NotConnectedScreen;
 
 // Started, pad connected, Next pressed.
 struct OpenContainer : AppHarness {
   OpenContainer() {
     EXPECT_TRUE(start());
     plug();
-    click(window(), COstrel_ControllerDlg::kNextId);
+    click(window(), MainWindow::kNextId);
   }
   NotConnected& notConnected() { return *container().notConnectedScreen(); }
   QWidget& home() { return *container().page(kHomeScreen); }
@@ -116,7 +116,7 @@ TEST(QuitPrompt, ShowsItsPictureAndNoGoesBackHome) {
   EXPECT_EQ(differingPixels(ownPainting(harness.quitPrompt()), composed({"res/English/Screen-11.jpg"})), 0);
   EXPECT_EQ(harness.state().ScreenId, kQuitPromptScreen);  // set by its painting
 
-  harness.click(harness.quitPrompt(), profile_Dialog_Qiut::kNoId);
+  harness.click(harness.quitPrompt(), QuitPrompt::kNoId);
   EXPECT_FALSE(harness.quitPrompt().isVisible());
   EXPECT_TRUE(harness.home().isVisible());
   EXPECT_EQ(harness.shell.quits, 0);
@@ -126,7 +126,7 @@ TEST(QuitPrompt, ShowsItsPictureAndNoGoesBackHome) {
 TEST(QuitPrompt, YesEndsTheProcessAtOnceWithCodeZero) {
   OpenContainer harness;
   harness.container().showScreen(kQuitPromptScreen);
-  harness.click(harness.quitPrompt(), profile_Dialog_Qiut::kYesId);
+  harness.click(harness.quitPrompt(), QuitPrompt::kYesId);
   EXPECT_EQ(harness.shell.endedWith, std::vector<int>{0});
   EXPECT_EQ(harness.shell.quits, 0);  // the normal exit does not run
 }

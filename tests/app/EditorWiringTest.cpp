@@ -8,27 +8,27 @@
 #include <gtest/gtest.h>
 
 #include "AppHarness.h"
-#include "app/profile_Dialog_Check_Control_Status.h"
-#include "controls/PngButton.h"
-#include "library/manageFile.h"
+#include "app/NotConnectedScreen.h"
+#include "controls/ImageButton.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
-#include "screens/Profile3_Dialog.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/GeneralScreen.h"
+#include "screens/ButtonScreen.h"
 #include "screens/StickScreen.h"
-#include "screens/profile1_Dialog.h"
+#include "screens/HomeScreen.h"
 
 namespace ostrel::test {
 namespace {
 
-using Home = profile1_Dialog;
-using General = Profile3_Dialog;
-using Buttons = Profile5_Dialog;
+using Home = HomeScreen;
+using General = GeneralScreen;
+using Buttons = ButtonScreen;
 
 struct EditorWiring : ::testing::Test, AppHarness {
   void SetUp() override {
     ASSERT_TRUE(start());
     plug();
-    click(window(), COstrel_ControllerDlg::kNextId);
+    click(window(), MainWindow::kNextId);
     ASSERT_NE(window().container(), nullptr);
     ASSERT_TRUE(page(kHomeScreen).isVisible());
   }
@@ -53,7 +53,7 @@ struct EditorWiring : ::testing::Test, AppHarness {
 
 // The button's normal frame is the left half of picture (below the resource root).
 bool showsPicture(QWidget* button, const QString& picture) {
-  auto* png = qobject_cast<PngButton*>(button);
+  auto* png = qobject_cast<ImageButton*>(button);
   const QImage whole(AppHarness::resourceRoot() + "/" + picture);
   if (!png || whole.isNull()) return false;
   const QImage frame = whole.copy(0, 0, png->width(), png->height()).convertToFormat(QImage::Format_ARGB32);
@@ -168,7 +168,7 @@ TEST_F(EditorWiring, ALanguageChosenOnTheGeneralScreenReachesEveryScreen) {
   EXPECT_TRUE(showsPicture(control(page(kHomeScreen), Home::kSaveLower), "res/French/Screen2/save2.png"));
   EXPECT_EQ(window().flags().selected(), 1);
   EXPECT_TRUE(showsPicture(control(*container().notConnectedScreen(),
-                                   profile_Dialog_Check_Control_Status::kQuitId),
+                                   NotConnectedScreen::kQuitId),
                            "res/French/quit0.png"));
 }
 

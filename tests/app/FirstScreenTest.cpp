@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "AppHarness.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "link/ControllerLink.h"
 #include "link/ProfileCodec.h"
 
 namespace ostrel::test {
 namespace {
 
-using Dlg = COstrel_ControllerDlg;
+using Dlg = MainWindow;
 
 QImage firstScreenWithFlag(int language) {
   return composed({"res/Screen1.jpg"}, languageFlag(language), FlagColumn::flagRect(language));
@@ -158,7 +158,7 @@ TEST(FirstScreen, NextOpensTheContainerOverTheWindow) {
   harness.plug();
   harness.click(harness.window(), Dlg::kNextId);
 
-  Profile& container = harness.container();
+  ProfileContainer& container = harness.container();
   EXPECT_TRUE(container.isVisible());
   EXPECT_EQ(container.geometry(), QRect(0, 0, 1280, 720));
   EXPECT_TRUE(harness.window().profileWindowOpen());

@@ -8,28 +8,28 @@
 
 #include "AppHarness.h"
 #include "library/ValueText.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
-#include "screens/profile1_Dialog.h"
-#include "screens/profile_Dialog_Controller_Profile.h"
-#include "screens/profile_Dialog_Kelto_Profile.h"
-#include "screens/profile_Dialog_Name_List.h"
+#include "screens/HomeScreen.h"
+#include "screens/PadProfilesList.h"
+#include "screens/MakerProfilesList.h"
+#include "screens/MyProfilesList.h"
 
 namespace ostrel::test {
 namespace {
 
-using Home = profile1_Dialog;
+using Home = HomeScreen;
 
 struct ListWiring : ::testing::Test, AppHarness {
   void SetUp() override {
     ASSERT_TRUE(start());
     plug();
-    click(window(), COstrel_ControllerDlg::kNextId);
+    click(window(), MainWindow::kNextId);
     ASSERT_NE(window().container(), nullptr);
   }
   QWidget& page(int32_t screen) { return *container().page(screen); }
   bool shows(int32_t screen) {
-    for (int32_t other = 1; other <= Profile::kScreenCount; ++other) {
+    for (int32_t other = 1; other <= ProfileContainer::kScreenCount; ++other) {
       QWidget* widget = container().page(other);
       if (widget && widget->isVisible() != (other == screen)) return false;
     }
@@ -38,7 +38,7 @@ struct ListWiring : ::testing::Test, AppHarness {
 };
 
 TEST_F(ListWiring, TheHomeScreensDoorsOpenTheListsAndEachLeadsBack) {
-  manageFile other;
+  ProfileLibrary other;
   other.basePath = app().library().basePath;
   ASSERT_TRUE(other.createProfile("Paddles"));
   ASSERT_TRUE(other.setProfileValue(0, "Paddles", ProfileIndex::shortcutsOff, formatValue(1.0f)));
@@ -46,7 +46,7 @@ TEST_F(ListWiring, TheHomeScreensDoorsOpenTheListsAndEachLeadsBack) {
 
   click(page(kHomeScreen), Home::kMyProfiles);
   ASSERT_TRUE(shows(kNameListScreen));
-  auto* list = control<QListWidget>(page(kNameListScreen), profile_Dialog_Name_List::kList);
+  auto* list = control<QListWidget>(page(kNameListScreen), MyProfilesList::kList);
   ASSERT_NE(list, nullptr);
   const auto found = list->findItems(QStringLiteral("Paddles"), Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
@@ -60,14 +60,14 @@ TEST_F(ListWiring, TheHomeScreensDoorsOpenTheListsAndEachLeadsBack) {
 
   click(page(kHomeScreen), Home::kMakerProfiles);
   ASSERT_TRUE(shows(kMakerListScreen));
-  click(page(kMakerListScreen), profile_Dialog_Kelto_Profile::kCancel);
+  click(page(kMakerListScreen), MakerProfilesList::kCancel);
   EXPECT_TRUE(shows(kHomeScreen));
 
   click(page(kHomeScreen), Home::kControllerProfiles);
   ASSERT_TRUE(shows(kControllerListScreen));
-  EXPECT_EQ(control<QLabel>(page(kControllerListScreen), profile_Dialog_Controller_Profile::kSlot3Name)->text(),
+  EXPECT_EQ(control<QLabel>(page(kControllerListScreen), PadProfilesList::kSlot3Name)->text(),
             QStringLiteral("On the pad"));
-  click(page(kControllerListScreen), profile_Dialog_Controller_Profile::kCancel);
+  click(page(kControllerListScreen), PadProfilesList::kCancel);
   EXPECT_TRUE(shows(kHomeScreen));
 }
 

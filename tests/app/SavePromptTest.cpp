@@ -9,29 +9,29 @@
 #include <gtest/gtest.h>
 
 #include "AppHarness.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
-#include "screens/Profile2_Dialog.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/NameScreen.h"
+#include "screens/ButtonScreen.h"
 #include "screens/StickScreen.h"
-#include "screens/profile1_Dialog.h"
-#include "screens/profile_Save_Dialog.h"
+#include "screens/HomeScreen.h"
+#include "screens/SavePrompt.h"
 
 namespace ostrel::test {
 namespace {
 
-using Home = profile1_Dialog;
-using Prompt = profile_Save_Dialog;
+using Home = HomeScreen;
+using Prompt = SavePrompt;
 using Values = std::array<float, kSavedCapacity>;
 
 struct PromptProgram : AppHarness {
   void open() {
     ASSERT_TRUE(start());
     plug();
-    click(window(), COstrel_ControllerDlg::kNextId);
+    click(window(), MainWindow::kNextId);
     ASSERT_NE(window().container(), nullptr);
     // Slots 1 and 3 share a profile; 2 and 4 have their own.
-    manageFile& library = app().library();
+    ProfileLibrary& library = app().library();
     for (const char* name : {"Racing", "Second", "Fourth"}) library.createProfile(name);
     const char* names[] = {"Racing", "Second", "Racing", "Fourth"};
     for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -45,7 +45,7 @@ struct PromptProgram : AppHarness {
   QWidget& page(int32_t screen) { return *container().page(screen); }
   // The values of a profile file, as a fresh reader of the folder finds them.
   Values fileValues(const std::string& name) {
-    manageFile reader;
+    ProfileLibrary reader;
     reader.basePath = app().library().basePath;
     EXPECT_TRUE(reader.loadProfileIntoSlot(0, name));
     return reader.savedValues[0];
@@ -83,8 +83,8 @@ Change reachPrompt(PromptProgram& p, int32_t reason) {
       return {ProfileIndex::smallZone, 0.34f};
     case 2:
       p.click(p.page(kHomeScreen), Home::kKey);
-      p.click(p.page(kButtonScreen), Profile5_Dialog::kOff);
-      p.click(p.page(kButtonScreen), Profile5_Dialog::kHome);
+      p.click(p.page(kButtonScreen), ButtonScreen::kOff);
+      p.click(p.page(kButtonScreen), ButtonScreen::kHome);
       return {ProfileIndex::shortcutsOff, 1.0f};
     default: {
       const float typed = p.typeSensitivity();
@@ -102,9 +102,9 @@ struct PromptCase {
   const char* background;
 };
 
-class SavePrompt : public ::testing::TestWithParam<PromptCase>, public PromptProgram {};
+class SavePromptTest : public ::testing::TestWithParam<PromptCase>, public PromptProgram {};
 
-TEST_P(SavePrompt, ContinuesWhereTheReasonSaysAndSavesOrRevertsTheProfile) {
+TEST_P(SavePromptTest, ContinuesWhereTheReasonSaysAndSavesOrRevertsTheProfile) {
   const PromptCase c = GetParam();
   open();
   ASSERT_FALSE(HasFatalFailure());
@@ -141,7 +141,7 @@ TEST_P(SavePrompt, ContinuesWhereTheReasonSaysAndSavesOrRevertsTheProfile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Reasons, SavePrompt,
+    Reasons, SavePromptTest,
     ::testing::Values(PromptCase{0, true, kQuitPromptScreen, 0, "Screen-14b.jpg"},
                       PromptCase{0, false, kQuitPromptScreen, 0, "Screen-14b.jpg"},
                       PromptCase{1, true, kHomeScreen, 0, "Screen-14a.jpg"},
@@ -185,12 +185,12 @@ TEST_F(SavePromptQuit, RenameFromTheHomeScreenNamesTheSlotEverywhere) {
   click(page(kHomeScreen), Home::kRename);
   ASSERT_EQ(shownScreen(), kSaveNameScreen);
   EXPECT_EQ(differingPixels(ownPainting(page(kSaveNameScreen)), composed({"res/English/Screen-6a.jpg"})), 0);
-  auto* box = control<QLineEdit>(page(kSaveNameScreen), Profile2_Dialog::kNameBox);
+  auto* box = control<QLineEdit>(page(kSaveNameScreen), NameScreen::kNameBox);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->text(), "Racing");
   box->selectAll();
   QTest::keyClicks(box, "Rally cross");
-  click(page(kSaveNameScreen), Profile2_Dialog::kSave);
+  click(page(kSaveNameScreen), NameScreen::kSave);
   EXPECT_EQ(shownScreen(), kHomeScreen);
   EXPECT_EQ(state().slotNames[0], "Rally_cross");
   EXPECT_EQ(state().slotNames[2], "Rally_cross");

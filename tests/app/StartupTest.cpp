@@ -16,7 +16,7 @@
 namespace ostrel::test {
 namespace {
 
-using Dlg = COstrel_ControllerDlg;
+using Dlg = MainWindow;
 
 TEST(Startup, PlacesTheWindowAndFillsTheStateFromTheLibrary) {
   AppHarness harness;

@@ -10,19 +10,19 @@
 
 #include "AppHarness.h"
 #include "PyFtpServer.h"
-#include "controls/CTextProgressCtrl.h"
+#include "controls/TextProgressBar.h"
 #include "dfu/DfuEngine.h"
 #include "dfu/sim/SimulatedFirmwareImage.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "link/ReportCodec.h"
-#include "screens/CDfuSeDemoDlg.h"
-#include "screens/Profile3_Dialog.h"
+#include "screens/UpdateScreen.h"
+#include "screens/GeneralScreen.h"
 
 namespace ostrel::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Dlg = CDfuSeDemoDlg;
+using Dlg = UpdateScreen;
 
 constexpr std::size_t kFirmwareSize = 64 * 1024;
 
@@ -39,7 +39,7 @@ std::vector<uint8_t> readFile(const fs::path& file) {
 
 std::vector<uint8_t> text(const std::string& s) { return {s.begin(), s.end()}; }
 
-class UpdateScreen : public ::testing::Test {
+class UpdateScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(ftp.running());
@@ -62,13 +62,13 @@ class UpdateScreen : public ::testing::Test {
     if (answers) {
       ASSERT_TRUE(harness.waitFor([this] { return harness.state().padFirmwareVersion == 1.0f; }));
     }
-    harness.click(harness.window(), COstrel_ControllerDlg::kNextId);
+    harness.click(harness.window(), MainWindow::kNextId);
     harness.state().ScreenId = kGeneralScreen;
     harness.container().showCurrentScreen();
     screen().setTickPeriod(3600 * 1000);
   }
   void pressFirmwareUpdate() {
-    harness.click(*harness.container().page(kGeneralScreen), Profile3_Dialog::kFirmwareUpdate);
+    harness.click(*harness.container().page(kGeneralScreen), GeneralScreen::kFirmwareUpdate);
     ASSERT_TRUE(screen().isVisible());
   }
 
@@ -112,7 +112,7 @@ class UpdateScreen : public ::testing::Test {
   const std::vector<uint8_t> factory = makeSimulatedFirmware(0x0100, kFirmwareSize);
 };
 
-TEST_F(UpdateScreen, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion) {
+TEST_F(UpdateScreenTest, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion) {
   serveVersion("1.10");
   serveFirmware();
   openGeneralScreen();
@@ -156,7 +156,7 @@ TEST_F(UpdateScreen, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion) {
 
 // OK pressed the moment success shows: the request that restarts the pad is
 // still on its way and must not be stopped by leaving the screen.
-TEST_F(UpdateScreen, OkRightAfterSuccessStillRestartsThePad) {
+TEST_F(UpdateScreenTest, OkRightAfterSuccessStillRestartsThePad) {
   serveVersion("1.10");
   serveFirmware();
   openGeneralScreen();
@@ -174,7 +174,7 @@ TEST_F(UpdateScreen, OkRightAfterSuccessStillRestartsThePad) {
   EXPECT_EQ(harness.state().ScreenId, kGeneralScreen);
 }
 
-TEST_F(UpdateScreen, NoReturnsToTheGeneralScreenWithoutDownloading) {
+TEST_F(UpdateScreenTest, NoReturnsToTheGeneralScreenWithoutDownloading) {
   serveVersion("1.10");
   serveFirmware();
   openGeneralScreen();
@@ -197,7 +197,7 @@ struct EndCase {
   const char* picture;
 };
 
-class UpdateScreenEnds : public UpdateScreen, public ::testing::WithParamInterface<EndCase> {};
+class UpdateScreenEnds : public UpdateScreenTest, public ::testing::WithParamInterface<EndCase> {};
 
 TEST_P(UpdateScreenEnds, WithItsPictureAndOk) {
   const EndCase& c = GetParam();
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EndCase{"NoVersionFile", true, true, nullptr, Dlg::kNotNeeded, "Screen8/update-notneeded.png"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(UpdateScreen, FirmwareDownloadFailureShowsNoInternetAndKeepsThePad) {
+TEST_F(UpdateScreenTest, FirmwareDownloadFailureShowsNoInternetAndKeepsThePad) {
   serveVersion("1.10");
   openGeneralScreen();
   pressFirmwareUpdate();
@@ -241,7 +241,7 @@ TEST_F(UpdateScreen, FirmwareDownloadFailureShowsNoInternetAndKeepsThePad) {
 
 // Waiting for a boot loader to program: the progress text counts the ticks,
 // and the sixtieth ends in the failed state.
-void UpdateScreen::waitForBootLoaderInVain() {
+void UpdateScreenTest::waitForBootLoaderInVain() {
   serveVersion("1.10");
   serveFirmware();
   pressFirmwareUpdate();
@@ -259,13 +259,13 @@ void UpdateScreen::waitForBootLoaderInVain() {
   EXPECT_FALSE(screen().timer().isActive()) << "the failed state stops timer 1";
 }
 
-TEST_F(UpdateScreen, BootLoaderThatNeverComesFailsAfterSixtyTicks) {
+TEST_F(UpdateScreenTest, BootLoaderThatNeverComesFailsAfterSixtyTicks) {
   openGeneralScreen();
   harness.pad.setRequestFilter([](const Report& r) { return r[1] != Letter::detach; });
   waitForBootLoaderInVain();
 }
 
-TEST_F(UpdateScreen, BootLoaderThatCannotDownloadIsNeverProgrammed) {
+TEST_F(UpdateScreenTest, BootLoaderThatCannotDownloadIsNeverProgrammed) {
   SimulatedDfuseConfig uploadOnly;
   uploadOnly.attributes = 0x0A;  // bit 0 (download) clear
   harness.rig.setBootLoaderConfig(uploadOnly);
@@ -275,7 +275,7 @@ TEST_F(UpdateScreen, BootLoaderThatCannotDownloadIsNeverProgrammed) {
   EXPECT_EQ(harness.rig.bootLoader()->erasedSectors(), 0u);
 }
 
-TEST_F(UpdateScreen, UnplugDuringProgrammingFailsThenTheReturningBootLoaderIsRecovered) {
+TEST_F(UpdateScreenTest, UnplugDuringProgrammingFailsThenTheReturningBootLoaderIsRecovered) {
   serveVersion("1.10");
   serveFirmware();
   putFactoryFirmware();
@@ -307,7 +307,7 @@ TEST_F(UpdateScreen, UnplugDuringProgrammingFailsThenTheReturningBootLoaderIsRec
 // A boot loader that turns up while another screen is shown takes over the
 // view, whichever the pad's removal and the boot loader's arrival is handled
 // first, and the end of the pad's grace time does not take the view back.
-TEST_F(UpdateScreen, BootLoaderFoundWhileAnotherScreenIsShownIsRecoveredInView) {
+TEST_F(UpdateScreenTest, BootLoaderFoundWhileAnotherScreenIsShownIsRecoveredInView) {
   for (const bool arrivalFirst : {false, true}) {
     SCOPED_TRACE(arrivalFirst ? "boot loader seen before the pad's removal" : "pad's removal seen first");
     AppHarness program;
@@ -315,7 +315,7 @@ TEST_F(UpdateScreen, BootLoaderFoundWhileAnotherScreenIsShownIsRecoveredInView) 
     writeFile(fs::path(program.programFolder().toStdString()) / "Version/factory.dfu", factory);
     ASSERT_TRUE(program.start());
     program.plug(true);
-    program.click(program.window(), COstrel_ControllerDlg::kNextId);
+    program.click(program.window(), MainWindow::kNextId);
     program.state().ScreenId = kGeneralScreen;
     program.container().showCurrentScreen();
     QTest::qWait(20);  // the general screen paints, taking the screen number
@@ -342,7 +342,7 @@ TEST_F(UpdateScreen, BootLoaderFoundWhileAnotherScreenIsShownIsRecoveredInView) 
 
 // A boot loader on the bus when the program starts: the pad is recovered
 // before the first screen is left.
-class UpdateScreenAtStartUp : public UpdateScreen {
+class UpdateScreenAtStartUp : public UpdateScreenTest {
  protected:
   void startInBootLoader() {
     harness.rig.enterBootLoader();

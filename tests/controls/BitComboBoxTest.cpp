@@ -1,4 +1,4 @@
-#include "controls/CBitComboBox.h"
+#include "controls/PictureComboBox.h"
 
 #include <QAbstractItemView>
 #include <QTest>
@@ -21,7 +21,7 @@ class BitComboBox : public testing::Test {
  protected:
   void SetUp() override {
     folder.writeSolid("res/arrow.png", 28, 28, kArrow);
-    combo = std::make_unique<CBitComboBox>(folder.cache);
+    combo = std::make_unique<PictureComboBox>(folder.cache);
     combo->resize(200, 28);
     combo->setFaceBitmaps("", "", "res/arrow.png");
     combo->setColours(kFocusBack, Qt::black, Qt::white, Qt::black);
@@ -29,7 +29,7 @@ class BitComboBox : public testing::Test {
   }
 
   PictureFolder folder;
-  std::unique_ptr<CBitComboBox> combo;
+  std::unique_ptr<PictureComboBox> combo;
 };
 
 TEST_F(BitComboBox, FacePaintsArrowTextAreaAndCurrentText) {
@@ -77,8 +77,8 @@ TEST_F(BitComboBox, OpenListPaintsRowsInFixedColours) {
   ASSERT_TRUE(list->isVisible());
   const QRect first = list->visualRect(list->model()->index(0, 0));
   const QRect second = list->visualRect(list->model()->index(1, 0));
-  EXPECT_EQ(first.height(), CBitComboBox::kRowHeight);
-  EXPECT_EQ(second.height(), CBitComboBox::kRowHeight);
+  EXPECT_EQ(first.height(), PictureComboBox::kRowHeight);
+  EXPECT_EQ(second.height(), PictureComboBox::kRowHeight);
 
   const QImage rows = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   const int inner = second.width() - 10 - 4;  // without the right gap and the edge

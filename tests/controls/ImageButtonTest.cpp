@@ -1,4 +1,4 @@
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -29,13 +29,13 @@ struct StripCase {
   int frameWidth;
 };
 
-class PngButtonFrames : public testing::TestWithParam<StripCase> {};
+class ImageButtonFrames : public testing::TestWithParam<StripCase> {};
 
-TEST_P(PngButtonFrames, SizesToOneFrameAndShowsEachFrameWhole) {
+TEST_P(ImageButtonFrames, SizesToOneFrameAndShowsEachFrameWhole) {
   const StripCase c = GetParam();
   PictureFolder folder;
   folder.write("res/English/Screen8/ok.png", strip(c.pictureWidth, 36));
-  PngButton button(folder.cache);
+  ImageButton button(folder.cache);
   button.move(10, 20);
   button.setPicture("res/English/Screen8/ok.png");
   EXPECT_EQ(button.geometry(), QRect(10, 20, c.frameWidth, 36));
@@ -52,17 +52,17 @@ TEST_P(PngButtonFrames, SizesToOneFrameAndShowsEachFrameWhole) {
   EXPECT_EQ(countColour(button.renderImage(), all, kNormal), area);
 }
 
-INSTANTIATE_TEST_SUITE_P(Strips, PngButtonFrames,
+INSTANTIATE_TEST_SUITE_P(Strips, ImageButtonFrames,
                          testing::Values(StripCase{250, 125}, StripCase{251, 125},
                                          StripCase{84, 42}));
 
-TEST(PngButton, MissingPictureLeavesAnEmptyButtonAndNamesIt) {
+TEST(ImageButton, MissingPictureLeavesAnEmptyButtonAndNamesIt) {
   PictureFolder folder;
-  PngButton first(folder.cache);
+  ImageButton first(folder.cache);
   first.move(5, 5);
   first.resize(30, 30);
   first.setPicture("res/English/Screen1/gone.png");
-  PngButton second(folder.cache);
+  ImageButton second(folder.cache);
   second.setPicture("res/English/Screen1/gone.png");
   EXPECT_EQ(first.geometry(), QRect(5, 5, 0, 0));
   EXPECT_TRUE(first.renderImage().isNull());
@@ -70,7 +70,7 @@ TEST(PngButton, MissingPictureLeavesAnEmptyButtonAndNamesIt) {
   EXPECT_TRUE(folder.warnings[0].endsWith("/res/English/Screen1/gone.png"));
 }
 
-class PngButtonOnScreen : public testing::Test {
+class ImageButtonOnScreen : public testing::Test {
  protected:
   void SetUp() override {
     QImage picture = strip(100, 40);
@@ -79,7 +79,7 @@ class PngButtonOnScreen : public testing::Test {
       for (int x = 0; x < 100; ++x) picture.setPixelColor(x, y, Qt::transparent);
     folder.write("res/English/b.png", picture);
     screen = makeScreen(300, 200, Qt::white);
-    button = new PngButton(folder.cache, screen.get());
+    button = new ImageButton(folder.cache, screen.get());
     button->move(100, 50);
     button->setPicture("res/English/b.png");
     button->show();
@@ -89,16 +89,16 @@ class PngButtonOnScreen : public testing::Test {
 
   PictureFolder folder;
   std::unique_ptr<QLabel> screen;
-  PngButton* button = nullptr;
+  ImageButton* button = nullptr;
 };
 
-TEST_F(PngButtonOnScreen, TransparentPartsShowTheScreen) {
+TEST_F(ImageButtonOnScreen, TransparentPartsShowTheScreen) {
   const QImage seen = grabScreen(*screen);
   EXPECT_EQ(seen.pixelColor(110, 55), kNormal);
   EXPECT_EQ(seen.pixelColor(110, 80), QColor(Qt::white));
 }
 
-TEST_F(PngButtonOnScreen, HoverLightsAndLeavingRestores) {
+TEST_F(ImageButtonOnScreen, HoverLightsAndLeavingRestores) {
   QTest::mouseMove(screen.get(), QPoint(120, 60));
   EXPECT_TRUE(button->isHighlighted());
   EXPECT_TRUE(lookLit());
@@ -107,7 +107,7 @@ TEST_F(PngButtonOnScreen, HoverLightsAndLeavingRestores) {
   EXPECT_FALSE(lookLit());
 }
 
-TEST_F(PngButtonOnScreen, HeldHighlightSurvivesLeavingUntilTheMouseComesBack) {
+TEST_F(ImageButtonOnScreen, HeldHighlightSurvivesLeavingUntilTheMouseComesBack) {
   QTest::mouseMove(screen.get(), QPoint(120, 60));
   button->setHighlight();  // chosen while the mouse is on it
   QTest::mouseMove(screen.get(), QPoint(10, 10));
@@ -122,7 +122,7 @@ TEST_F(PngButtonOnScreen, HeldHighlightSurvivesLeavingUntilTheMouseComesBack) {
 
 // Platforms report the second press of a double click either as a press
 // followed by a double-click event, or as the double-click event alone.
-TEST_F(PngButtonOnScreen, EachClickOfADoubleClickCounts) {
+TEST_F(ImageButtonOnScreen, EachClickOfADoubleClickCounts) {
   for (bool secondPress : {true, false}) {
     QSignalSpy clicks(button, &QAbstractButton::clicked);
     const QPoint at(5, 5);

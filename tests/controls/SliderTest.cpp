@@ -1,4 +1,4 @@
-#include "controls/CMySliderCtrl.h"
+#include "controls/PictureSlider.h"
 
 #include <QTest>
 
@@ -18,7 +18,7 @@ class SliderSteps : public testing::TestWithParam<StepCase> {};
 
 // The LED level slider: 0 to 100, page 10, starting at 50.
 TEST_P(SliderSteps, KeysStepLikeTheTrackbar) {
-  CMySliderCtrl slider;
+  PictureSlider slider;
   slider.setRange(0, 100);
   slider.setPageStep(10);
   slider.setValue(50);
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, SliderSteps,
                                          StepCase{Qt::Key_End, 100}));
 
 TEST(Slider, StepsStopAtTheEndsAndReportEachMove) {
-  CMySliderCtrl slider;
+  PictureSlider slider;
   slider.setRange(0, 100);
   slider.setPageStep(10);
   slider.setValue(95);
@@ -51,7 +51,7 @@ TEST(Slider, StepsStopAtTheEndsAndReportEachMove) {
 TEST(Slider, KeepsTheScreenVisibleBehindIt) {
   const QColor screenColour(10, 90, 30);
   auto screen = makeScreen(400, 100, screenColour);
-  auto* slider = new CMySliderCtrl(screen.get());
+  auto* slider = new PictureSlider(screen.get());
   slider->setGeometry(30, 40, 340, 26);
   slider->setRange(0, 100);
   slider->setTickInterval(10);

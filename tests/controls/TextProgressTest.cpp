@@ -1,4 +1,4 @@
-#include "controls/CTextProgressCtrl.h"
+#include "controls/TextProgressBar.h"
 
 #include <QEvent>
 #include <QFont>
@@ -16,7 +16,7 @@ const QColor kBack(255, 255, 250);
 const QColor kTextOnBar(255, 255, 0);
 const QColor kTextOnBack(0, 0, 255);
 
-void colour(CTextProgressCtrl& bar) {
+void colour(TextProgressBar& bar) {
   bar.setBarColour(kBar);
   bar.setBackColour(kBack);
   bar.setTextOnBarColour(kTextOnBar);
@@ -28,7 +28,7 @@ void colour(CTextProgressCtrl& bar) {
 
 // The update screen's bar: 423 x 48, 0 to 100.
 TEST(TextProgress, ShowsPercentageAndBarWithSwappedTextColours) {
-  CTextProgressCtrl bar;
+  TextProgressBar bar;
   bar.resize(423, 48);
   colour(bar);
   bar.setPos(37);
@@ -50,7 +50,7 @@ TEST(TextProgress, ShowsPercentageAndBarWithSwappedTextColours) {
 }
 
 TEST(TextProgress, StoredTextReplacesThePercentage) {
-  CTextProgressCtrl bar;
+  TextProgressBar bar;
   bar.resize(423, 48);
   bar.setPos(7);
   bar.setText("0: (7%)...");
@@ -67,7 +67,7 @@ TEST(TextProgress, StoredTextReplacesThePercentage) {
 }
 
 TEST(TextProgress, EmptyRangePaintsNothingAndPositionsStayInRange) {
-  CTextProgressCtrl bar;
+  TextProgressBar bar;
   bar.resize(100, 20);
   EXPECT_EQ(bar.setPos(150), 0);  // previous position
   EXPECT_EQ(bar.pos(), 100);
@@ -95,7 +95,7 @@ class PaintCounter : public QObject {
 // text. A 50-pixel bar over 0 to 1000 has positions that change neither.
 TEST(TextProgress, RepaintsOnlyWhenWhatItShowsChanges) {
   auto screen = makeScreen(200, 100, Qt::white);
-  auto* bar = new CTextProgressCtrl(screen.get());
+  auto* bar = new TextProgressBar(screen.get());
   bar->setGeometry(10, 10, 50, 20);
   bar->setRange(0, 1000);
   bar->show();

@@ -1,4 +1,4 @@
-#include "controls/CTransparentListBox.h"
+#include "controls/CheckList.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -27,7 +27,7 @@ void fill(List& list, int rows) {
 // list coordinates, that is not the screen's colour (-1 when none).
 int rightmostInk(const QImage& seen, int row, int from, int to) {
   for (int x = to - 1; x >= from; --x) {
-    for (int y = 0; y < CTransparentListBoxnocheck::kRowHeight; ++y) {
+    for (int y = 0; y < PlainList::kRowHeight; ++y) {
       const QPoint at(kListX + x, kListY + row * 30 + y);
       if (seen.rect().contains(at) && seen.pixelColor(at) != kScreen) return x;
     }
@@ -60,7 +60,7 @@ class TransparentList : public testing::Test {
 };
 
 TEST(TransparentListOrder, KeepsRowsInCaseInsensitiveOrder) {
-  CTransparentListBoxnocheck list;
+  PlainList list;
   for (const char* name : {"beta", "Alpha", "gamma", "alpha 2", "Beta"}) list.addString(name);
   QStringList order;
   for (int r = 0; r < list.count(); ++r) order << list.item(r)->text();
@@ -68,7 +68,7 @@ TEST(TransparentListOrder, KeepsRowsInCaseInsensitiveOrder) {
 }
 
 TEST_F(TransparentList, ScrolledListDrawsFromItsTopRowOverTheScreen) {
-  auto* list = place(new CTransparentListBox(folder.cache, screen.get()), 100);
+  auto* list = place(new CheckList(folder.cache, screen.get()), 100);
   fill(*list, 12);
   list->setTopIndex(5);
   list->item(5)->setSelected(true);
@@ -96,7 +96,7 @@ TEST_F(TransparentList, ScrolledListDrawsFromItsTopRowOverTheScreen) {
 }
 
 TEST_F(TransparentList, DisabledListDrawsEveryRowWhite) {
-  auto* list = place(new CTransparentListBoxnocheck(screen.get()), 90);
+  auto* list = place(new PlainList(screen.get()), 90);
   fill(*list, 3);
   list->item(1)->setSelected(true);
   EXPECT_GT(countColour(seen(), band(1, 100, 400), kSelected), 0);
@@ -109,7 +109,7 @@ TEST_F(TransparentList, DisabledListDrawsEveryRowWhite) {
 }
 
 TEST_F(TransparentList, TextOnlyListStartsItsTextAt100) {
-  auto* list = place(new CTransparentListBoxnocheck(screen.get()), 90);
+  auto* list = place(new PlainList(screen.get()), 90);
   fill(*list, 3);
   const QImage image = seen();
   for (int row = 0; row < 3; ++row) {
@@ -119,7 +119,7 @@ TEST_F(TransparentList, TextOnlyListStartsItsTextAt100) {
 }
 
 TEST_F(TransparentList, ClickingARowTogglesItsTickAtOnce) {
-  auto* list = place(new CTransparentListBox(folder.cache, screen.get()), 120);
+  auto* list = place(new CheckList(folder.cache, screen.get()), 120);
   fill(*list, 6);
   list->setTopIndex(2);
   const QPoint secondRow(200, 45);
@@ -137,7 +137,7 @@ TEST_F(TransparentList, ClickingARowTogglesItsTickAtOnce) {
 
 TEST_F(TransparentList, MissingTicksStillDrawTheRows) {
   PictureFolder empty;
-  auto* list = place(new CTransparentListBox(empty.cache, screen.get()), 60);
+  auto* list = place(new CheckList(empty.cache, screen.get()), 60);
   fill(*list, 2);
   const QImage image = seen();
   EXPECT_EQ(countColour(image, band(0, 10, 30), kScreen), 900);

@@ -202,7 +202,7 @@ TEST_F(CrashSafety, LeftoversOfCutWritesAreIgnoredAndCleanedAtStartUp) {
   for (const std::string& name : strangers()) EXPECT_TRUE(name.starts_with(".~ostrel-")) << name;
   ASSERT_FALSE(strangers().empty());
 
-  manageFile next;
+  ProfileLibrary next;
   next.basePath = data.string() + separator;
   ASSERT_TRUE(next.rebuildMyIndex());
   ASSERT_TRUE(next.loadMyNames());

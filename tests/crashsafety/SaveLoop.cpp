@@ -32,7 +32,7 @@ SaveStep chooseStep(std::mt19937& random, uint32_t generation) {
   return step;
 }
 
-void perform(manageFile& library, const SaveStep& step) {
+void perform(ProfileLibrary& library, const SaveStep& step) {
   const std::string& name = kLoopNames[step.name];
   switch (step.op) {
     case SaveOp::SaveAs:
@@ -80,7 +80,7 @@ void applyToProfile(const SaveStep& step, std::vector<float>& values) {
 
 void runSaveLoop(const std::string& basePath, int out, uint32_t seed) {
   alarm(30);  // never outlives a test that lost track of it
-  manageFile library;
+  ProfileLibrary library;
   library.basePath = basePath;
   std::mt19937 random(seed);
   for (uint32_t generation = seed * 1000;; ++generation) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel::testing {
 

@@ -18,7 +18,7 @@ TEST_F(DfuEngineDevice, ListsDfuModeDevicesFirstAndMapsTheBootLoader) {
   app.ScreenId = 11;
   view.state = 7;
   engine->enumerateDfuDevices();
-  EXPECT_EQ(engine->deviceList(), (std::vector<std::string>{"STM32  BOOTLOADER", "Kelto PX-720LT"}));
+  EXPECT_EQ(engine->deviceList(), (std::vector<std::string>{"DFU in FS Mode", "Kelto PX-720LT"}));
   EXPECT_EQ(engine->pathList()[0], "USB-001-004-0483-DF11");
   EXPECT_EQ(engine->selectedDevice(), 0);
   EXPECT_EQ(engine->deviceReady, 1);

@@ -4,7 +4,7 @@
 #include "dfu/DfuCodes.h"
 #include "dfu/DfuOperation.h"
 #include "dfu/DfuOptionBytes.h"
-#include "dfu/StDfuPrt.h"
+#include "dfu/DfuOperations.h"
 #include "dfu/sim/SimulatedUsbBus.h"
 
 #include "DfuTestSupport.h"
@@ -79,42 +79,42 @@ TEST_F(DfuLayer, VerifyMismatchStatusErrorAndStuckDeviceFail) {
 }
 
 TEST_F(DfuLayer, UnknownAndStaleHandlesAreRefused) {
-  StDfu dfu(bus);
-  StDfuFiles files;
-  StDfuPrt prt(bus, dfu, files, clock);
+  DfuDevice dfu(bus);
+  DfuFiles files;
+  DfuOperations prt(bus, dfu, files, clock);
   std::array<uint8_t, 6> status{};
   DfuOperationStatus op;
   std::string text;
   uint8_t alternate = 0;
   DfuHandle device = 0, image = 0, copy = 0, map = 0;
-  ASSERT_EQ(dfu.STDFU_Open("PAD", device), kDfuSuccess);
-  ASSERT_EQ(dfu.STDFU_Close(device), kDfuSuccess);
-  ASSERT_EQ(files.STDFUFILES_CreateImageFromMapping(image, flashTarget()), kDfuSuccess);
+  ASSERT_EQ(dfu.open("PAD", device), kDfuSuccess);
+  ASSERT_EQ(dfu.close(device), kDfuSuccess);
+  ASSERT_EQ(files.createImageFromMapping(image, flashTarget()), kDfuSuccess);
   const DfuHandle destroyed = image;
-  ASSERT_EQ(files.STDFUFILES_DestroyImage(image), kDfuSuccess);
+  ASSERT_EQ(files.destroyImage(image), kDfuSuccess);
   for (DfuHandle h : {DfuHandle{0}, DfuHandle{1}, device, destroyed}) {
     SCOPED_TRACE(h);
-    EXPECT_EQ(dfu.STDFU_Getstatus(h, status), kDfuBadParameter);
-    EXPECT_EQ(dfu.STDFU_Close(h), kDfuBadParameter);
-    EXPECT_EQ(files.STDFUFILES_GetImageAlternate(h, alternate), kDfuBadParameter);
-    EXPECT_EQ(files.STDFUFILES_GetImageName(h, text), kDfuBadParameter);
-    EXPECT_EQ(files.STDFUFILES_DuplicateImage(h, copy), kDfuBadParameter);
-    EXPECT_EQ(files.STDFUFILES_CloseDFUFile(h), kDfuBadParameter);
-    EXPECT_EQ(prt.STDFUPRT_GetOperationStatus(h, op), kDfuBadParameter);
-    EXPECT_EQ(prt.STDFUPRT_StopOperation(h), kDfuBadParameter);
-    EXPECT_EQ(prt.STDFUPRT_GetMapping(h), nullptr);
+    EXPECT_EQ(dfu.getStatus(h, status), kDfuBadParameter);
+    EXPECT_EQ(dfu.close(h), kDfuBadParameter);
+    EXPECT_EQ(files.getImageAlternate(h, alternate), kDfuBadParameter);
+    EXPECT_EQ(files.getImageName(h, text), kDfuBadParameter);
+    EXPECT_EQ(files.duplicateImage(h, copy), kDfuBadParameter);
+    EXPECT_EQ(files.closeFile(h), kDfuBadParameter);
+    EXPECT_EQ(prt.getOperationStatus(h, op), kDfuBadParameter);
+    EXPECT_EQ(prt.stopOperation(h), kDfuBadParameter);
+    EXPECT_EQ(prt.getMapping(h), nullptr);
     DfuHandle again = h;
-    EXPECT_EQ(files.STDFUFILES_DestroyImage(again), kDfuBadParameter);
+    EXPECT_EQ(files.destroyImage(again), kDfuBadParameter);
     EXPECT_EQ(again, 0u);
   }
   uint32_t count = 0;
-  ASSERT_EQ(prt.STDFUPRT_CreateMappingFromDevice("pad", map, count), kDfuSuccess);
+  ASSERT_EQ(prt.createMappingFromDevice("pad", map, count), kDfuSuccess);
   EXPECT_EQ(count, 2u);
   DfuOperationRecord record{kDfuDeviceClass, kDfuSecondDeviceClass, kOperationErase, 0, map, "pad"};
   DfuHandle operation = 0;
-  EXPECT_EQ(prt.STDFUPRT_LaunchOperation(record, operation), kDfuBadParameter) << "a map is not an image";
-  EXPECT_EQ(prt.STDFUPRT_DestroyMapping(map), kDfuSuccess);
-  EXPECT_EQ(prt.STDFUPRT_DestroyMapping(map), kDfuBadParameter);
+  EXPECT_EQ(prt.launchOperation(record, operation), kDfuBadParameter) << "a map is not an image";
+  EXPECT_EQ(prt.destroyMapping(map), kDfuSuccess);
+  EXPECT_EQ(prt.destroyMapping(map), kDfuBadParameter);
 }
 
 TEST(DfuOptionBytes, SectorFlagsFollowProtection) {

@@ -173,28 +173,28 @@ class LibusbTransportTest : public ::testing::Test {
 LibusbTransportTest::Bench* LibusbTransportTest::bench_ = nullptr;
 
 TEST_F(LibusbTransportTest, FindsTheBootLoaderWithItsDescriptorsAndMemoryMap) {
-  const auto entries = transport->listDfuDevices();
+  const auto entries = transport->findDfuDevices();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].path, "usb-001-1-0483-df11");
-  EXPECT_EQ(entries[0].description, "STM32  BOOTLOADER");
+  EXPECT_EQ(entries[0].description, "DFU in FS Mode");
   EXPECT_TRUE(entries[0].dfuMode);
 
-  StDfu dfu(*transport);
+  DfuDevice dfu(*transport);
   DfuHandle device = 0;
-  ASSERT_EQ(dfu.STDFU_Open(upperCase(entries[0].path), device), kDfuSuccess);
+  ASSERT_EQ(dfu.open(upperCase(entries[0].path), device), kDfuSuccess);
   std::array<uint8_t, 18> descriptor{};
-  ASSERT_EQ(dfu.STDFU_GetDeviceDescriptor(device, descriptor), kDfuSuccess);
+  ASSERT_EQ(dfu.getDeviceDescriptor(device, descriptor), kDfuSuccess);
   EXPECT_EQ(descriptor[8] | descriptor[9] << 8, 0x0483);
   EXPECT_EQ(descriptor[10] | descriptor[11] << 8, 0xDF11);
   std::string map;
-  ASSERT_EQ(dfu.STDFU_GetStringDescriptor(device, 4, map), kDfuSuccess);
+  ASSERT_EQ(dfu.getStringDescriptor(device, 4, map), kDfuSuccess);
   EXPECT_EQ(map, "@Internal Flash  /0x08000000/04*016Kg,01*064Kg,07*128Kg");
   std::array<uint8_t, 6> status{};
-  ASSERT_EQ(dfu.STDFU_Getstatus(device, status), kDfuSuccess);
+  ASSERT_EQ(dfu.getStatus(device, status), kDfuSuccess);
   EXPECT_EQ(status[4], kDfuIdle);
   uint8_t wrongState = 0;
-  EXPECT_EQ(dfu.STDFU_Upload(device, &wrongState, 1, 1), kDfuError) << "a stall comes back as a refusal";
-  EXPECT_EQ(dfu.STDFU_Close(device), kDfuSuccess);
+  EXPECT_EQ(dfu.upload(device, &wrongState, 1, 1), kDfuError) << "a stall comes back as a refusal";
+  EXPECT_EQ(dfu.close(device), kDfuSuccess);
 }
 
 TEST_F(LibusbTransportTest, ReportsArrivalAndRemoval) {

@@ -124,13 +124,13 @@ TEST_F(SimulatedPadRigTest, UnplugDuringProgrammingTakesThePadAway) {
 
 TEST_F(SimulatedPadRigTest, PlugAndUnplugMoveThePadBetweenTheBuses) {
   rig.enterBootLoader();
-  EXPECT_EQ(rig.bus().listDfuDevices().size(), 1u);
+  EXPECT_EQ(rig.bus().findDfuDevices().size(), 1u);
   rig.plugPad();
-  EXPECT_TRUE(rig.bus().listDfuDevices().empty());
+  EXPECT_TRUE(rig.bus().findDfuDevices().empty());
   EXPECT_EQ(rig.pad().mode(), SimulatedPad::Mode::Pad);
   rig.unplug();
   EXPECT_EQ(rig.pad().mode(), SimulatedPad::Mode::Unplugged);
-  EXPECT_TRUE(rig.bus().listDfuDevices().empty());
+  EXPECT_TRUE(rig.bus().findDfuDevices().empty());
 }
 
 }  // namespace

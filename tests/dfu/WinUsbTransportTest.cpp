@@ -19,7 +19,7 @@ constexpr const char* kBootLoader = "\\\\?\\USB#VID_0483&PID_DF11#205F32A14E4D#{
 
 TEST(WinUsbTransport, ListsAndOpensNothingWithoutDevices) {
   const auto transport = createUsbTransport();
-  for (const UsbDeviceEntry& entry : transport->listDfuDevices()) ADD_FAILURE() << "unexpected " << entry.path;
+  for (const UsbDeviceEntry& entry : transport->findDfuDevices()) ADD_FAILURE() << "unexpected " << entry.path;
   EXPECT_EQ(transport->open(kBootLoader), nullptr);
   EXPECT_EQ(transport->open(""), nullptr);
 }

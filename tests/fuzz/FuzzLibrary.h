@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel::fuzz {
 
@@ -18,7 +18,7 @@ class FuzzLibrary {
   FuzzLibrary(const FuzzLibrary&) = delete;
   FuzzLibrary& operator=(const FuzzLibrary&) = delete;
 
-  manageFile& library() { return library_; }
+  ProfileLibrary& library() { return library_; }
   // relative (e.g. "Myprofile/Name.klt") below the data root.
   std::filesystem::path at(const std::string& relative) const;
   void write(const std::string& relative, std::string_view bytes) const;
@@ -30,7 +30,7 @@ class FuzzLibrary {
 
  private:
   std::filesystem::path dir_;
-  manageFile library_;
+  ProfileLibrary library_;
 };
 
 // The process-wide library of one fuzz target.

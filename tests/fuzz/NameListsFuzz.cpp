@@ -27,7 +27,7 @@ std::string lineOr(const Lines& lines, int index) {
   return index >= 0 && static_cast<std::size_t>(index) < lines.size() ? lines[index] : "";
 }
 
-void checkSlotList(ostrel::manageFile& library, const Lines& lines) {
+void checkSlotList(ostrel::ProfileLibrary& library, const Lines& lines) {
   for (int slot = -1; slot <= 5; ++slot) check(library.getSlotName(slot) == lineOr(lines, slot));
   const std::string name = "Slot two";
   check(library.assignSlot(1, name) == (lines.size() > 1));
@@ -37,7 +37,7 @@ void checkSlotList(ostrel::manageFile& library, const Lines& lines) {
   }
 }
 
-void checkIndexChanges(ostrel::manageFile& library, Lines lines) {
+void checkIndexChanges(ostrel::ProfileLibrary& library, Lines lines) {
   check(library.addNameToIndex("Fuzz"));
   lines.push_back("Fuzz");
   check(library.loadMyNames());
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            "Downloadprofile/list.txt", "Version/version.klt"})
     fuzz.write(file, text);
   const Lines lines = ostrel::splitLines(text);
-  ostrel::manageFile& library = fuzz.library();
+  ostrel::ProfileLibrary& library = fuzz.library();
 
   check(library.loadMyNames() && library.loadMakerNames() && library.readDownloadList("list.txt"));
   checkTable(library.myNames, library.myCount, lines);

@@ -66,7 +66,7 @@ struct Link {
   ostrel::ProfileTransfer transfer{context, commands};
   ostrel::CommandReader reader{context, commands, transfer};
 
-  explicit Link(ostrel::manageFile& library)
+  explicit Link(ostrel::ProfileLibrary& library)
       : context{app, library, dispatcher, sleeper, nullptr} {
     for (int i = 0; i < ostrel::kSlotCount; ++i)
       app.slotNames[i] = app.savedSlotNames[i] = "Slot " + std::to_string(i + 1);

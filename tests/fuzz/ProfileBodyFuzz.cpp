@@ -29,7 +29,7 @@ bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 void checkUnscramble(ostrel::fuzz::FuzzLibrary& fuzz, const std::string& stored) {
   fuzz.write(kFile, stored);
-  ostrel::manageFile& library = fuzz.library();
+  ostrel::ProfileLibrary& library = fuzz.library();
   const bool done = library.unscrambleFile(fuzz.at(kFile).string());
   const std::string after = fuzz.read(kFile);
   if (!done) {
@@ -47,7 +47,7 @@ std::vector<std::string> bodyLines(const std::string& stored, uint32_t key) {
 
 void checkLoad(ostrel::fuzz::FuzzLibrary& fuzz, const std::string& stored) {
   fuzz.write(kFile, stored);
-  ostrel::manageFile& library = fuzz.library();
+  ostrel::ProfileLibrary& library = fuzz.library();
   library.savedValues[0].fill(-7.0f);
   library.editValues[0].fill(-7.0f);
   check(library.loadProfileIntoSlot(0, kName));

@@ -135,7 +135,7 @@ class HostilePadTest : public ::testing::TestWithParam<PadCase> {
 
   fs::path root;
   AppState app;
-  manageFile library;
+  ProfileLibrary library;
   QueueDispatcher dispatcher;
   ManualTimer timer;
   InstantSleeper sleeper;

@@ -35,7 +35,7 @@ class HostileProfileList : public test::RealServerTest {
   }
 
   test::TempDir root;
-  manageFile library;
+  ProfileLibrary library;
 };
 
 TEST_F(HostileProfileList, NamesThatLeaveTheMakerFolderAreNeverFetched) {

@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel::testing {
 
@@ -55,7 +55,7 @@ class LibraryTest : public ::testing::Test {
     root = makeTemporaryFolder();
     data = root / "app";
     fs::create_directory(data);
-    lib = std::make_unique<manageFile>();
+    lib = std::make_unique<ProfileLibrary>();
     // The program folder as the platform gives it: on Windows with
     // backslashes throughout and a backslash at the end.
     lib->basePath = data.string() + separator;
@@ -75,7 +75,7 @@ class LibraryTest : public ::testing::Test {
 
   fs::path root;
   fs::path data;
-  std::unique_ptr<manageFile> lib;
+  std::unique_ptr<ProfileLibrary> lib;
 };
 
 }  // namespace ostrel::testing

@@ -15,7 +15,7 @@ constexpr char K = static_cast<char>(0xB2);
 // Stored files depend on this key: it must never change.
 TEST(Scrambler, KeyIsPinned) {
   EXPECT_EQ(deriveScrambleKey(), 0x5A0DE7B2u);
-  manageFile lib;
+  ProfileLibrary lib;
   EXPECT_EQ(lib.deriveKey() & 0xFFu, 0xB2u);
 }
 

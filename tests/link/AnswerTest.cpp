@@ -30,7 +30,7 @@ class AnswerTest : public ::testing::Test {
   void handle(const Report& report) { reader.handleReport(report.data(), report.size()); }
 
   AppState app;
-  manageFile library;
+  ProfileLibrary library;
   QueueDispatcher dispatcher;
   InstantSleeper sleeper;
   RecordingObserver observer;

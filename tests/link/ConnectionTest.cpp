@@ -73,7 +73,7 @@ class PartialPad : public SimulatedPad {
 TEST(LinkCoalescing, EnumerationsOfOnePlugInConnectOnceInAnyOrder) {
   for (bool reversed : {false, true}) {
     AppState app;
-    manageFile library;  // no files are touched before the profiles arrive
+    ProfileLibrary library;  // no files are touched before the profiles arrive
     PartialPad pad;
     QueueDispatcher dispatcher;
     ManualTimer timer;

@@ -90,7 +90,7 @@ inline fs::path makeScratchFolder() {
 }
 
 // A library whose data root is dataRoot, and the slots as start-up loads them.
-inline void startLibrary(const fs::path& dataRoot, manageFile& library, AppState& app) {
+inline void startLibrary(const fs::path& dataRoot, ProfileLibrary& library, AppState& app) {
   library.basePath = dataRoot.string() + "/";
   ASSERT_TRUE(library.ensureFolders());
   app.resetToStartup();
@@ -127,7 +127,7 @@ class LinkTest : public ::testing::Test {
 
   fs::path root;
   AppState app;
-  manageFile library;
+  ProfileLibrary library;
   SimulatedPad pad;
   QueueDispatcher dispatcher;
   ManualTimer timer;

@@ -187,7 +187,7 @@ TEST(LinuxLink, ConnectsToAMockedPadAndFollowsItsRemoval) {
   {
     AppState app;
     app.resetToStartup();
-    manageFile library;
+    ProfileLibrary library;
     library.basePath = root.string() + "/";
     ASSERT_TRUE(library.ensureFolders());
     QueueDispatcher dispatcher;

@@ -3,7 +3,7 @@
 // library, with its folders made.
 
 #include "RealServerTest.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel::test {
 
@@ -15,7 +15,7 @@ class ServedLibraryTest : public RealServerTest {
     ASSERT_TRUE(library_.ensureFolders());
   }
 
-  manageFile library_;
+  ProfileLibrary library_;
 };
 
 }  // namespace ostrel::test

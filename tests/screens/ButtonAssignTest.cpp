@@ -42,7 +42,7 @@ TEST_F(ButtonAssign, OtherMouseButtonsAndTheWheelAssignToTheSelection) {
       {[&] { turnWheel(-120); }, kMouseWheelDown, "Mouse-WD.png"},
       {[&] { turnWheel(120); }, kMouseWheelUp, "Mouse-WU.png"},
       // A right click on a button reaches the screen too.
-      {[&] { press(buttonControl(Profile5_Dialog::kSave)->geometry().center(), Qt::RightButton); },
+      {[&] { press(buttonControl(ButtonScreen::kSave)->geometry().center(), Qt::RightButton); },
        kMouseRight, "Mouse-R.png"},
   };
   for (const Case& c : cases) {
@@ -133,7 +133,7 @@ TEST_F(ButtonAssign, ClearAndRepeatedReleasesAssignNothing) {
 TEST_F(ButtonAssign, KeysReachTheScreenAfterAButtonWasClickedAndPressNoButton) {
   RecordingScreen homeScreen;
   host->screens[kHomeScreen] = &homeScreen;
-  clickButton(Profile5_Dialog::kOn);
+  clickButton(ButtonScreen::kOn);
   const int shownBefore = static_cast<int>(host->shown.size());
   typeKey(kEvdevSpace, Qt::Key_Space);
   typeKey(kEvdevEnter, Qt::Key_Return);

@@ -43,7 +43,7 @@ TEST_F(ButtonDrawing, TheIndicatorTheControlAndTheOverlayFollowTheState) {
   const QImage qwerty = buttons->grab().toImage();
   app.keyboardLayout[0] = kAzerty;
   const QImage azerty = buttons->grab().toImage();
-  EXPECT_NE(azerty.copy(Profile5_Dialog::kLayoutIndicatorArea), qwerty.copy(Profile5_Dialog::kLayoutIndicatorArea));
+  EXPECT_NE(azerty.copy(ButtonScreen::kLayoutIndicatorArea), qwerty.copy(ButtonScreen::kLayoutIndicatorArea));
 
   const QRect pad(850, 170, 420, 320);  // the pad picture beside the cells
   pressCell(4);

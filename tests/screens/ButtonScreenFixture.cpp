@@ -4,14 +4,14 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel::testing {
 
 void ButtonScreenTest::SetUp() {
   HomeScreenTest::SetUp();
   if (HasFatalFailure()) return;
-  buttons = std::make_unique<Profile5_Dialog>(
+  buttons = std::make_unique<ButtonScreen>(
       ScreenContext{app, library, *link, *pictures, *host, QStringLiteral(OSTREL_TEST_RES_ROOT)});
   host->screens[kButtonScreen] = buttons.get();
   home->hide();
@@ -64,7 +64,7 @@ void ButtonScreenTest::typeKey(int evdev, Qt::Key qtKey, Qt::KeyboardModifiers m
 }
 
 ProfileRecord ButtonScreenTest::fileValues(const std::string& profileName) {
-  manageFile reader;
+  ProfileLibrary reader;
   reader.basePath = library.basePath;
   EXPECT_TRUE(reader.loadProfileIntoSlot(0, profileName));
   ProfileRecord values{};

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "HomeScreenFixture.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/ButtonScreen.h"
 
 namespace ostrel::testing {
 
@@ -35,7 +35,7 @@ class ButtonScreenTest : public HomeScreenTest {
   // Gives slot index a name of its own, loaded from its file.
   void name(int index, const std::string& text);
 
-  std::unique_ptr<Profile5_Dialog> buttons;
+  std::unique_ptr<ButtonScreen> buttons;
 };
 
 }  // namespace ostrel::testing

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "ButtonScreenFixture.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "profile/KeyTables.h"
 
 namespace ostrel::testing {
@@ -14,7 +14,7 @@ constexpr int kEvdevA = 30;
 
 using ButtonSlots = ButtonScreenTest;
 
-bool lit(QWidget* button) { return static_cast<PngButton*>(button)->isHighlighted(); }
+bool lit(QWidget* button) { return static_cast<ImageButton*>(button)->isHighlighted(); }
 
 TEST_F(ButtonSlots, SaveWritesTheCodesAndTheSwitchToTheSharedFile) {
   name(0, "Mine");
@@ -24,11 +24,11 @@ TEST_F(ButtonSlots, SaveWritesTheCodesAndTheSwitchToTheSharedFile) {
   typeKey(kEvdevA, Qt::Key_A);  // cell 0: A button
   pressCell(23);
   pressCell(23);                // cell 23: S2, left mouse button
-  clickButton(Profile5_Dialog::kOff);
+  clickButton(ButtonScreen::kOff);
   // An edit of another screen that is not saved yet.
   library.editValues[0][0] = 7;
 
-  clickButton(Profile5_Dialog::kSave);
+  clickButton(ButtonScreen::kSave);
   const ProfileRecord file = fileValues("Mine");
   EXPECT_EQ(file[28], 4.0f);
   EXPECT_EQ(file[53], 232.0f);
@@ -49,25 +49,25 @@ TEST_F(ButtonSlots, SaveWritesTheCodesAndTheSwitchToTheSharedFile) {
   EXPECT_EQ(file[0], defaultProfile[0]);
   EXPECT_EQ(library.savedValues[0][0], defaultProfile[0]);
   EXPECT_EQ(library.editValues[0][0], 7.0f);
-  EXPECT_TRUE(lit(buttonControl(Profile5_Dialog::kOff)));
+  EXPECT_TRUE(lit(buttonControl(ButtonScreen::kOff)));
   EXPECT_TRUE(pad.receivedReports().empty());
 }
 
 TEST_F(ButtonSlots, ResetRestoresTheDefaultCodesAndSavesOnlyTheSwitch) {
   typeKey(kEvdevA, Qt::Key_A);
   buttons->saveButtonScreen();
-  clickButton(Profile5_Dialog::kOff);
+  clickButton(ButtonScreen::kOff);
   buttons->saveButtonScreen();
   ASSERT_EQ(fileValues(app.slotNames[0])[165], 1.0f);
 
-  clickButton(Profile5_Dialog::kReset);
+  clickButton(ButtonScreen::kReset);
   for (int cell = 0; cell < kButtonCellCount; ++cell) {
     const int record = kButtonCells[static_cast<std::size_t>(cell)].recordIndex;
     EXPECT_EQ(buttons->cellKey(cell), usageToKey(kQwerty, static_cast<int>(defaultProfile[record]))) << cell;
     EXPECT_EQ(library.editValues[0][record], defaultProfile[record]) << cell;
   }
   EXPECT_EQ(app.slotOff[0], 0);
-  EXPECT_TRUE(lit(buttonControl(Profile5_Dialog::kOn)));
+  EXPECT_TRUE(lit(buttonControl(ButtonScreen::kOn)));
   const ProfileRecord file = fileValues(app.slotNames[0]);
   EXPECT_EQ(file[165], 0.0f);
   EXPECT_EQ(file[28], 4.0f);  // the codes are not written by the reset
@@ -79,7 +79,7 @@ TEST_F(ButtonSlots, WithThePaddlesOffTheirCellsCannotBeSelected) {
   name(3, "Mine");
   pressCell(19);
   ASSERT_EQ(buttons->selection(), 19);
-  clickButton(Profile5_Dialog::kOff);
+  clickButton(ButtonScreen::kOff);
   EXPECT_EQ(buttons->selection(), 0);
   EXPECT_EQ(app.slotOff, (std::array<uint8_t, 4>{1, 0, 0, 1}));
   for (int cell = 18; cell <= 21; ++cell) {
@@ -93,7 +93,7 @@ TEST_F(ButtonSlots, WithThePaddlesOffTheirCellsCannotBeSelected) {
   buttons->loadSlot();  // a slot whose paddles are off starts at cell 0
   EXPECT_EQ(buttons->selection(), 0);
 
-  clickButton(Profile5_Dialog::kOn);
+  clickButton(ButtonScreen::kOn);
   EXPECT_EQ(app.slotOff, (std::array<uint8_t, 4>{0, 0, 0, 0}));
   pressCell(20);
   EXPECT_EQ(buttons->selection(), 20);
@@ -104,9 +104,9 @@ TEST_F(ButtonSlots, ApplyReportsChangesAndCarriesThemToSameNamedSlots) {
   name(1, "Mine");
   buttons->loadSlot();
   EXPECT_FALSE(buttons->collectChanges());
-  clickButton(Profile5_Dialog::kOff);
+  clickButton(ButtonScreen::kOff);
   EXPECT_TRUE(buttons->collectChanges());
-  clickButton(Profile5_Dialog::kOn);
+  clickButton(ButtonScreen::kOn);
   EXPECT_FALSE(buttons->collectChanges());
   turnWheel(-1);
   EXPECT_TRUE(buttons->collectChanges());
@@ -123,7 +123,7 @@ TEST_F(ButtonSlots, HomeAsksToSaveOnlyWhenSomethingChanged) {
   RecordingScreen homeScreen;
   host->screens[kHomeScreen] = &homeScreen;
   app.slotPage[0] = 2;
-  clickButton(Profile5_Dialog::kHome);
+  clickButton(ButtonScreen::kHome);
   EXPECT_EQ(app.ScreenId, kHomeScreen);
   EXPECT_EQ(app.slotPage[0], 0);
   EXPECT_GE(homeScreen.loads, 1);
@@ -131,7 +131,7 @@ TEST_F(ButtonSlots, HomeAsksToSaveOnlyWhenSomethingChanged) {
 
   buttons->show();
   typeKey(kEvdevA, Qt::Key_A);
-  clickButton(Profile5_Dialog::kHome);
+  clickButton(ButtonScreen::kHome);
   EXPECT_EQ(app.saveReason, 2);
   EXPECT_EQ(library.editValues[0][28], 4.0f);
   EXPECT_EQ(host->shown.back(), kSavePromptScreen);
@@ -145,16 +145,16 @@ TEST_F(ButtonSlots, SlotTabsReopenThePageTheNewSlotWasLeftOn) {
   app.slotPage[2] = 2;
   typeKey(kEvdevA, Qt::Key_A);
 
-  clickButton(Profile5_Dialog::kProfile3Tab);  // left on this screen: stay
+  clickButton(ButtonScreen::kProfile3Tab);  // left on this screen: stay
   EXPECT_EQ(app.currentSlot, 3);
   EXPECT_EQ(library.editValues[0][28], 4.0f);  // slot 1's key was applied
   EXPECT_EQ(app.slotPage[0], 2);
   EXPECT_TRUE(host->shown.empty());
   EXPECT_EQ(buttons->findChild<QLabel*>("1177")->text(), "Third");
   EXPECT_EQ(buttons->cellKey(0), 'Q');
-  EXPECT_TRUE(lit(buttonControl(Profile5_Dialog::kProfile3Tab)));
+  EXPECT_TRUE(lit(buttonControl(ButtonScreen::kProfile3Tab)));
 
-  clickButton(Profile5_Dialog::kProfile2Tab);  // slot 2 was left home
+  clickButton(ButtonScreen::kProfile2Tab);  // slot 2 was left home
   EXPECT_EQ(app.currentSlot, 2);
   EXPECT_EQ(app.slotPage[2], 2);
   EXPECT_EQ(host->shown, std::vector<int32_t>{kHomeScreen});
@@ -167,7 +167,7 @@ TEST_F(ButtonSlots, TheGeneralTabOpensTheGeneralScreenWithTheWayBack) {
   app.currentSlot = 2;
   buttons->loadSlot();
   typeKey(kEvdevA, Qt::Key_A);
-  clickButton(Profile5_Dialog::kGeneralTab);
+  clickButton(ButtonScreen::kGeneralTab);
   EXPECT_EQ(app.returnSlot, 2);
   EXPECT_EQ(app.returnPending, 3);
   EXPECT_EQ(app.slotPage[1], 2);

@@ -78,7 +78,7 @@ void DownloadScreenTest::tick(const QString& text) {
   const int row = rowOf(text);
   ASSERT_GE(row, 0) << text.toStdString();
   const QRect list = Screen::kListPlace;
-  const QPoint place(list.left() + 25, list.top() + CTransparentListBox::kRowHeight * row + 15);
+  const QPoint place(list.left() + 25, list.top() + CheckList::kRowHeight * row + 15);
   QWidget* target = screen->childAt(place);
   ASSERT_NE(target, nullptr);
   QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(screen.get(), place));

@@ -14,14 +14,14 @@
 #include "HomeScreenFixture.h"
 #include "PyFtpServer.h"
 #include "TempDir.h"
-#include "controls/CTransparentListBox.h"
-#include "screens/profile_Dialog_Download_Profile.h"
+#include "controls/CheckList.h"
+#include "screens/DownloadScreen.h"
 
 namespace ostrel::testing {
 
 class DownloadScreenTest : public ::testing::Test {
  protected:
-  using Screen = profile_Dialog_Download_Profile;
+  using Screen = DownloadScreen;
 
   static void SetUpTestSuite() { server_ = new test::PyFtpServer; }
   static void TearDownTestSuite() {
@@ -59,7 +59,7 @@ class DownloadScreenTest : public ::testing::Test {
   inline static test::PyFtpServer* server_ = nullptr;
   test::TempDir local_;
   AppState app;
-  manageFile library;
+  ProfileLibrary library;
   SimulatedPad pad;
   QueueDispatcher dispatcher;
   ManualTimer graceTimer;

@@ -5,16 +5,16 @@
 #include <QTest>
 
 #include "HomeScreenFixture.h"
-#include "controls/CMySliderCtrl.h"
-#include "controls/PngButton.h"
+#include "controls/PictureSlider.h"
+#include "controls/ImageButton.h"
 #include "link/ReportCodec.h"
 #include "screens/MakerWebSite.h"
-#include "screens/Profile3_Dialog.h"
+#include "screens/GeneralScreen.h"
 
 namespace ostrel::testing {
 namespace {
 
-using G = Profile3_Dialog;
+using G = GeneralScreen;
 
 // A screen the container holds, counting loads and picture reloads.
 struct CountingScreen : RecordingScreen {
@@ -22,12 +22,12 @@ struct CountingScreen : RecordingScreen {
   int reloads = 0;
 };
 
-class GeneralScreen : public HomeScreenTest {
+class GeneralScreenTest : public HomeScreenTest {
  protected:
   void SetUp() override {
     HomeScreenTest::SetUp();
     if (HasFatalFailure()) return;
-    general = std::make_unique<Profile3_Dialog>(
+    general = std::make_unique<GeneralScreen>(
         ScreenContext{app, library, *link, *pictures, *host, QStringLiteral(OSTREL_TEST_RES_ROOT)});
     host->screens[kGeneralScreen] = general.get();
     host->screens[kStickScreen] = &stick;
@@ -52,7 +52,7 @@ class GeneralScreen : public HomeScreenTest {
     ASSERT_NE(widget, nullptr) << id;
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
   }
-  bool lit(int id) const { return at<PngButton>(id)->isHighlighted(); }
+  bool lit(int id) const { return at<ImageButton>(id)->isHighlighted(); }
   // The '\' reports the pad received, decoded.
   std::vector<std::array<int, 3>> settingsSent() const {
     std::vector<std::array<int, 3>> sent;
@@ -66,11 +66,11 @@ class GeneralScreen : public HomeScreenTest {
   using Sent = std::vector<std::array<int, 3>>;
 
   CountingScreen stick;
-  std::unique_ptr<Profile3_Dialog> general;
+  std::unique_ptr<GeneralScreen> general;
 };
 
-TEST_F(GeneralScreen, DraggingTheSliderSendsOneReportPerTick) {
-  auto* slider = at<CMySliderCtrl>(G::kLevel);
+TEST_F(GeneralScreenTest, DraggingTheSliderSendsOneReportPerTick) {
+  auto* slider = at<PictureSlider>(G::kLevel);
   EXPECT_EQ(slider->geometry(), QRect(875, 309, 340, 26));
   for (int position : {5, 17, 29, 40}) slider->setValue(position);
   EXPECT_EQ(settingsSent(), Sent{});
@@ -83,12 +83,12 @@ TEST_F(GeneralScreen, DraggingTheSliderSendsOneReportPerTick) {
   EXPECT_EQ(pad.receivedReports().size(), 1u);
 }
 
-TEST_F(GeneralScreen, ResetSendsTheDefaultsOnce) {
+TEST_F(GeneralScreenTest, ResetSendsTheDefaultsOnce) {
   press(G::kLedQuick);
   pad.clearReceivedReports();
   press(G::kReset);
   EXPECT_EQ(settingsSent(), (Sent{{50, 0, 500}}));
-  EXPECT_EQ(at<CMySliderCtrl>(G::kLevel)->value(), 50);
+  EXPECT_EQ(at<PictureSlider>(G::kLevel)->value(), 50);
   EXPECT_EQ(app.pulseLevel, 50);
   EXPECT_EQ(app.pulseMode, 0);
   EXPECT_EQ(app.pulseValue, 500);
@@ -98,14 +98,14 @@ TEST_F(GeneralScreen, ResetSendsTheDefaultsOnce) {
   EXPECT_EQ(settingsSent(), (Sent{{50, 0, 500}}));
 }
 
-TEST_F(GeneralScreen, ThePadsAnswerIsShownAndSentBackOnTheNextTick) {
+TEST_F(GeneralScreenTest, ThePadsAnswerIsShownAndSentBackOnTheNextTick) {
   pad.withFirmware([](SimulatedPadFirmware& firmware) { firmware.pulse = PulseSettings{30, 2, 750}; });
   link->commands().sendPulseQuery();
   ASSERT_TRUE(runUntil([&] { return app.pulseReceived != 0; }));
   pad.clearReceivedReports();
 
   general->tick();
-  EXPECT_EQ(at<CMySliderCtrl>(G::kLevel)->value(), 30);
+  EXPECT_EQ(at<PictureSlider>(G::kLevel)->value(), 30);
   EXPECT_TRUE(lit(G::kLedMedium));
   EXPECT_FALSE(lit(G::kLedOff));
   EXPECT_EQ(app.pulseReceived, 0);
@@ -116,8 +116,8 @@ TEST_F(GeneralScreen, ThePadsAnswerIsShownAndSentBackOnTheNextTick) {
   EXPECT_EQ(settingsSent(), (Sent{{30, 2, 750}}));
 }
 
-TEST_F(GeneralScreen, ModeButtonsSendAtOnceAndSaveDoesNothing) {
-  at<CMySliderCtrl>(G::kLevel)->setValue(70);
+TEST_F(GeneralScreenTest, ModeButtonsSendAtOnceAndSaveDoesNothing) {
+  at<PictureSlider>(G::kLevel)->setValue(70);
   general->tick();
   pad.clearReceivedReports();
   const int ids[] = {G::kLedSlow, G::kLedMedium, G::kLedQuick, G::kLedOff};
@@ -138,7 +138,7 @@ TEST_F(GeneralScreen, ModeButtonsSendAtOnceAndSaveDoesNothing) {
   EXPECT_EQ(app.ScreenId, kGeneralScreen);
 }
 
-TEST_F(GeneralScreen, AFlagSetsItsLanguagesLayoutAgain) {
+TEST_F(GeneralScreenTest, AFlagSetsItsLanguagesLayoutAgain) {
   press(G::kFrench);
   EXPECT_EQ(app.language, 1);
   EXPECT_EQ(app.resourceFolder, "res/French/");
@@ -158,14 +158,14 @@ TEST_F(GeneralScreen, AFlagSetsItsLanguagesLayoutAgain) {
   EXPECT_FALSE(lit(G::kEnglish));
 }
 
-TEST_F(GeneralScreen, TheGermanFlagChangesThisScreenAtOnceAndTheOthersOnLeaving) {
+TEST_F(GeneralScreenTest, TheGermanFlagChangesThisScreenAtOnceAndTheOthersOnLeaving) {
   CountingScreen update;
   host->screens[kUpdateScreen] = &update;
-  const QImage english = at<PngButton>(G::kReset)->renderImage();
+  const QImage english = at<ImageButton>(G::kReset)->renderImage();
   press(G::kGerman);
   EXPECT_EQ(app.resourceFolder, "res/German/");
   EXPECT_TRUE(lit(G::kQwertzuButton));
-  EXPECT_NE(at<PngButton>(G::kReset)->renderImage(), english);
+  EXPECT_NE(at<ImageButton>(G::kReset)->renderImage(), english);
   EXPECT_EQ(update.reloads, 1);
   EXPECT_EQ(stick.reloads, 0);
   press(G::kHome);
@@ -173,7 +173,7 @@ TEST_F(GeneralScreen, TheGermanFlagChangesThisScreenAtOnceAndTheOthersOnLeaving)
   EXPECT_TRUE(missingPictures.isEmpty()) << missingPictures.join('\n').toStdString();
 }
 
-TEST_F(GeneralScreen, HomeLeadsToTheHomeScreenOfTheReturnSlot) {
+TEST_F(GeneralScreenTest, HomeLeadsToTheHomeScreenOfTheReturnSlot) {
   app.returnSlot = 0;
   app.currentSlot = 3;
   app.slotPage[0] = 2;
@@ -197,7 +197,7 @@ TEST_F(GeneralScreen, HomeLeadsToTheHomeScreenOfTheReturnSlot) {
   EXPECT_EQ(app.returnSlot, 1);
 }
 
-TEST_F(GeneralScreen, SlotTabsReturnToTheScreenThatOpenedThis) {
+TEST_F(GeneralScreenTest, SlotTabsReturnToTheScreenThatOpenedThis) {
   CountingScreen buttons;
   host->screens[kButtonScreen] = &buttons;
   app.slotPage = {1, 1, 1, 1};
@@ -232,7 +232,7 @@ TEST_F(GeneralScreen, SlotTabsReturnToTheScreenThatOpenedThis) {
   EXPECT_EQ(app.slotPage, (std::array<int32_t, 4>{1, 1, 1, 1}));
 }
 
-TEST_F(GeneralScreen, CalibrateMarksThePointOnce) {
+TEST_F(GeneralScreenTest, CalibrateMarksThePointOnce) {
   const QImage before = general->grab().toImage();
   press(G::kCalibrate);
   EXPECT_TRUE(general->calibrationMarked());
@@ -244,7 +244,7 @@ TEST_F(GeneralScreen, CalibrateMarksThePointOnce) {
   EXPECT_TRUE(settingsSent().empty());
 }
 
-TEST_F(GeneralScreen, RefreshShowsTheVersionTheLanguageAndItsLayout) {
+TEST_F(GeneralScreenTest, RefreshShowsTheVersionTheLanguageAndItsLayout) {
   app.padFirmwareVersion = 1.5f;
   app.language = 4;
   app.keyboardLayout[4] = 3;
@@ -261,7 +261,7 @@ TEST_F(GeneralScreen, RefreshShowsTheVersionTheLanguageAndItsLayout) {
   EXPECT_TRUE(lit(G::kQwertzuButton));
 }
 
-TEST_F(GeneralScreen, TheWebSiteFollowsTheLanguage) {
+TEST_F(GeneralScreenTest, TheWebSiteFollowsTheLanguage) {
   for (int language : {0, 1, 3, 6}) {
     app.language = language;
     press(G::kWebSite);
@@ -270,8 +270,8 @@ TEST_F(GeneralScreen, TheWebSiteFollowsTheLanguage) {
   EXPECT_EQ(host->opened, (std::vector<std::string>{base, base + "/fr", base, base}));
 }
 
-TEST_F(GeneralScreen, TheScreenTakesNoKeys) {
-  auto* slider = at<CMySliderCtrl>(G::kLevel);
+TEST_F(GeneralScreenTest, TheScreenTakesNoKeys) {
+  auto* slider = at<PictureSlider>(G::kLevel);
   slider->setFocus();
   for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Escape, Qt::Key_Return}) {
     QTest::keyClick(slider, key);
@@ -281,7 +281,7 @@ TEST_F(GeneralScreen, TheScreenTakesNoKeys) {
   EXPECT_TRUE(general->isVisible());
 }
 
-TEST_F(GeneralScreen, TheFirmwareUpdateOpensTheUpdateScreenWhenThereIsOne) {
+TEST_F(GeneralScreenTest, TheFirmwareUpdateOpensTheUpdateScreenWhenThereIsOne) {
   press(G::kFirmwareUpdate);
   EXPECT_TRUE(general->isVisible());
   EXPECT_TRUE(host->shown.empty());

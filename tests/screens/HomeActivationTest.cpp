@@ -20,12 +20,12 @@ QImage picture(const char* name) {
 
 // The notice area of the screen as drawn.
 QImage noticeArea(const QImage& screen) {
-  return screen.copy(profile1_Dialog::kNoticeArea).convertToFormat(QImage::Format_RGB32);
+  return screen.copy(HomeScreen::kNoticeArea).convertToFormat(QImage::Format_RGB32);
 }
 
 // The notice picture laid over the screen's background, as the screen draws it.
 QImage expectedNotice(const char* name) {
-  QImage ground = picture("Screen-2.jpg").copy(profile1_Dialog::kNoticeArea);
+  QImage ground = picture("Screen-2.jpg").copy(HomeScreen::kNoticeArea);
   QPainter painter(&ground);
   painter.drawImage(0, 0, picture(name));
   painter.end();

@@ -121,7 +121,7 @@ TEST_F(HomeScreenTest, SaveWritesWholeHundredthsAndThousandths) {
   const std::map<int, float> stored = {{0, 3.0f},      {1, 8.0f},    {27, 0.12f},
                                        {163, 0.56f},   {75, 0.123f}, {21, 1.0f},
                                        {22, 0.57f},    {23, -0.001f}, {165, 1.0f}};
-  manageFile reread;
+  ProfileLibrary reread;
   reread.basePath = library.basePath;
   ASSERT_TRUE(reread.loadProfileIntoSlot(0, app.slotNames[0]));
   for (const auto& [index, value] : stored) {

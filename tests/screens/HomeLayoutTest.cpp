@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "HomeScreenFixture.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "pictures/PictureCatalog.h"
 
 namespace ostrel::testing {
@@ -85,7 +85,7 @@ TEST_F(HomeScreenTest, FieldsSpinnersAndNameLabelSitAtTheirPlaces) {
 }
 
 TEST_F(HomeScreenTest, ShowingTheScreenAfterALanguageChangeShowsThatLanguagesPictures) {
-  auto* save = control<PngButton>(1101);
+  auto* save = control<ImageButton>(1101);
   const QImage english = save->renderImage();
   home->hide();
   app.language = 1;

@@ -45,7 +45,7 @@ TEST_F(HomeScreenTest, NewAndRenameTellTheNameDialogWhichItIs) {
 }
 
 TEST_F(HomeScreenTest, MyProfilesRebuildsTheIndexAndKeepsThePosition) {
-  manageFile other;
+  ProfileLibrary other;
   other.basePath = library.basePath;
   ASSERT_TRUE(other.createProfile("Mine"));
   std::filesystem::remove(root / "Myprofile" / "Name.klt");

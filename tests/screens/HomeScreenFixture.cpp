@@ -40,7 +40,7 @@ void HomeScreenTest::SetUp() {
   pictures = std::make_unique<PictureCache>(QStringLiteral(OSTREL_TEST_RES_ROOT), app);
   pictures->setWarningSink([this](const QString& line) { missingPictures << line; });
   host = std::make_unique<FakeHost>(app);
-  home = std::make_unique<profile1_Dialog>(
+  home = std::make_unique<HomeScreen>(
       ScreenContext{app, library, *link, *pictures, *host, QStringLiteral(OSTREL_TEST_RES_ROOT)});
   host->home = home.get();
   home->show();

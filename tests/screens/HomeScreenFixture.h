@@ -14,7 +14,7 @@
 #include "controls/PictureCache.h"
 #include "screens/ProfileScreen.h"
 #include "screens/ScreenHost.h"
-#include "screens/profile1_Dialog.h"
+#include "screens/HomeScreen.h"
 
 namespace ostrel::testing {
 
@@ -86,7 +86,7 @@ class HomeScreenTest : public ::testing::Test {
 
   fs::path root;
   AppState app;
-  manageFile library;
+  ProfileLibrary library;
   SimulatedPad pad;
   QueueDispatcher dispatcher;
   ManualTimer graceTimer;
@@ -96,7 +96,7 @@ class HomeScreenTest : public ::testing::Test {
   std::unique_ptr<PictureCache> pictures;
   QStringList missingPictures;
   std::unique_ptr<FakeHost> host;
-  std::unique_ptr<profile1_Dialog> home;
+  std::unique_ptr<HomeScreen> home;
 };
 
 }  // namespace ostrel::testing

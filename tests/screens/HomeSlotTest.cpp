@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "HomeScreenFixture.h"
-#include "controls/PngButton.h"
+#include "controls/ImageButton.h"
 #include "library/ValueText.h"
 
 namespace ostrel::testing {
@@ -19,7 +19,7 @@ class HomeSlots : public HomeScreenTest {
     app.slotNames[index] = app.savedSlotNames[index] = text;
     ASSERT_TRUE(library.loadProfileIntoSlot(index, text));
   }
-  bool lit(int id) { return control<PngButton>(id)->isHighlighted(); }
+  bool lit(int id) { return control<ImageButton>(id)->isHighlighted(); }
   QString text(int id) { return control<QLineEdit>(id)->text(); }
 };
 

@@ -7,12 +7,12 @@
 
 #include "HomeScreenFixture.h"
 #include "profile/ProfileRecord.h"
-#include "screens/Profile2_Dialog.h"
+#include "screens/NameScreen.h"
 
 namespace ostrel::testing {
 namespace {
 
-using Names = Profile2_Dialog;
+using Names = NameScreen;
 
 class NameScreenTest : public HomeScreenTest {
  protected:
@@ -48,7 +48,7 @@ class NameScreenTest : public HomeScreenTest {
   }
   // Line slot of the slot list, as a fresh reader of the folder sees it.
   std::string slotListLine(int slot) const {
-    manageFile reader;
+    ProfileLibrary reader;
     reader.basePath = library.basePath;
     return reader.getSlotName(slot);
   }

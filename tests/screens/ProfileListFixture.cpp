@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "controls/CTransparentListBoxnocheck.h"
+#include "controls/PlainList.h"
 #include "library/ValueText.h"
 #include "profile/ProfileRecord.h"
 
@@ -15,9 +15,9 @@ namespace ostrel::testing {
 void ProfileListTest::SetUp() {
   HomeScreenTest::SetUp();
   const ScreenContext context{app, library, *link, *pictures, *host, QStringLiteral(OSTREL_TEST_RES_ROOT)};
-  myList = std::make_unique<profile_Dialog_Name_List>(context);
-  makerList = std::make_unique<profile_Dialog_Kelto_Profile>(context);
-  padList = std::make_unique<profile_Dialog_Controller_Profile>(context);
+  myList = std::make_unique<MyProfilesList>(context);
+  makerList = std::make_unique<MakerProfilesList>(context);
+  padList = std::make_unique<PadProfilesList>(context);
   host->screens = {{kHomeScreen, home.get()},
                    {kNameListScreen, myList.get()},
                    {kMakerListScreen, makerList.get()},
@@ -82,7 +82,7 @@ void ProfileListTest::press(ProfileListScreen& screen, int key, const QString& t
 
 void ProfileListTest::makeProfile(const std::string& name, float off) {
   // A second library object, so the screens' slot tables stay untouched.
-  manageFile maker;
+  ProfileLibrary maker;
   maker.basePath = library.basePath;
   const std::string made = "Made-" + name;
   ASSERT_TRUE(maker.createProfile(made));

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "HomeScreenFixture.h"
-#include "screens/profile_Dialog_Controller_Profile.h"
-#include "screens/profile_Dialog_Kelto_Profile.h"
-#include "screens/profile_Dialog_Name_List.h"
+#include "screens/PadProfilesList.h"
+#include "screens/MakerProfilesList.h"
+#include "screens/MyProfilesList.h"
 
 namespace ostrel::testing {
 
@@ -48,9 +48,9 @@ class ProfileListTest : public HomeScreenTest {
   // Gives slot index the profile, as if it had been loaded and activated.
   void useInSlot(int index, const std::string& name, uint8_t off);
 
-  std::unique_ptr<profile_Dialog_Name_List> myList;
-  std::unique_ptr<profile_Dialog_Kelto_Profile> makerList;
-  std::unique_ptr<profile_Dialog_Controller_Profile> padList;
+  std::unique_ptr<MyProfilesList> myList;
+  std::unique_ptr<MakerProfilesList> makerList;
+  std::unique_ptr<PadProfilesList> padList;
 };
 
 }  // namespace ostrel::testing

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "ProfileListFixture.h"
-#include "controls/CTransparentListBoxnocheck.h"
+#include "controls/PlainList.h"
 #include "profile/ProfileRecord.h"
 
 namespace ostrel::testing {
@@ -225,7 +225,7 @@ TEST_F(ProfileListTest, TabStaysInTheNameListSpaceInTheMakerList) {
     SCOPED_TRACE(c.profile);
     ProfileListScreen& screen = list(c.which);
     open(screen);
-    CTransparentListBoxnocheck* rows = screen.list();
+    PlainList* rows = screen.list();
     rows->setFocus();
     ASSERT_TRUE(rows->hasFocus());
     QTest::keyClick(rows, Qt::Key_Tab);

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "StickScreenFixture.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "pictures/PictureCatalog.h"
 #include "profile/ProfileRecord.h"
 

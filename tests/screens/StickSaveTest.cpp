@@ -6,7 +6,7 @@
 
 #include "StickScreenFixture.h"
 #include "library/ValueText.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
 
 namespace ostrel::testing {

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 
 namespace ostrel::testing {
 
@@ -83,7 +83,7 @@ std::vector<std::string> StickScreenTest::fileLines(const std::string& profileNa
   const fs::path copy = root / "read-back.klt";
   fs::copy_file(root / "Myprofile" / (profileName + ".klt"), copy,
                 fs::copy_options::overwrite_existing);
-  manageFile reader;
+  ProfileLibrary reader;
   EXPECT_TRUE(reader.unscrambleFile(copy.string()));
   std::ifstream in(copy, std::ios::binary);
   std::vector<std::string> lines;

@@ -4,8 +4,8 @@
 #include <QAbstractButton>
 
 #include "StickScreenFixture.h"
-#include "controls/PngButton.h"
-#include "library/manageFile.h"
+#include "controls/ImageButton.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
 
 namespace ostrel::testing {
@@ -58,9 +58,9 @@ TEST_F(StickScreenTest, DragThatWouldEmptyTheLockedZoneIsIgnored) {
 TEST_F(StickScreenTest, LockButtonsChooseTheZoneThatFollows) {
   clickStick(1120);
   EXPECT_EQ(stick->zones().locked(), StickZones::kMedium);
-  EXPECT_TRUE(stickControl<PngButton>(1120)->isHeld());
-  EXPECT_FALSE(stickControl<PngButton>(1121)->isHeld());
-  EXPECT_FALSE(stickControl<PngButton>(1119)->isHeld());
+  EXPECT_TRUE(stickControl<ImageButton>(1120)->isHeld());
+  EXPECT_FALSE(stickControl<ImageButton>(1121)->isHeld());
+  EXPECT_FALSE(stickControl<ImageButton>(1119)->isHeld());
   mouse(QEvent::MouseButtonPress, {1100, 200});
   EXPECT_EQ(widths(stick->zones()), "33,12,55");
   mouse(QEvent::MouseButtonRelease, {1100, 200});
@@ -100,7 +100,7 @@ TEST_F(StickScreenTest, ZoneResetGivesDefaultWidthsAndLocksTheBigZone) {
   clickStick(1117);
   EXPECT_EQ(widths(stick->zones()), "33,33,34");
   EXPECT_EQ(stick->zones().locked(), StickZones::kBig);
-  EXPECT_TRUE(stickControl<PngButton>(1121)->isHeld());
+  EXPECT_TRUE(stickControl<ImageButton>(1121)->isHeld());
   EXPECT_EQ(text(1152), "33");
   for (int at : {ProfileIndex::smallZone, ProfileIndex::mediumZone, ProfileIndex::bigZone}) {
     EXPECT_EQ(library.editValues[0][at], defaultProfile[at]) << at;

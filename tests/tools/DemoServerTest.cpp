@@ -15,7 +15,7 @@
 #include "DemoServerContent.h"
 #include "dfu/DfuseFile.h"
 #include "dfu/sim/SimulatedFirmwareImage.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "online/FirmwareServer.h"
 #include "online/ProfileServer.h"
 #include "online/net/Socket.h"
@@ -63,7 +63,7 @@ class DemoServerTest : public ::testing::Test {
   }
 
   QTemporaryDir data_;
-  manageFile library_;
+  ProfileLibrary library_;
 };
 
 TEST_F(DemoServerTest, TheProgramsOwnClientsFetchEveryFileTheServerHolds) {

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "dfu/sim/SimulatedFirmwareImage.h"
-#include "library/manageFile.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
 
 namespace fs = std::filesystem;
@@ -45,7 +45,7 @@ bool writeFirmware(const fs::path& path, uint16_t bcdVersion) {
 
 // The profiles are made in a library of their own below staging, then copied.
 std::string writeProfiles(const fs::path& root, const fs::path& staging) {
-  manageFile library;
+  ProfileLibrary library;
   library.basePath = staging.string() + "/";
   if (!library.ensureFolders()) return library.problem();
   std::string list;

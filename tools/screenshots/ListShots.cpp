@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 
 #include "ScreenshotRun.h"
-#include "app/Profile.h"
-#include "controls/CTransparentListBoxnocheck.h"
+#include "app/ProfileContainer.h"
+#include "controls/PlainList.h"
 #include "screens/ProfileListScreen.h"
-#include "screens/profile1_Dialog.h"
-#include "screens/profile_Dialog_Controller_Profile.h"
-#include "screens/profile_Dialog_Kelto_Profile.h"
-#include "screens/profile_Dialog_Name_List.h"
+#include "screens/HomeScreen.h"
+#include "screens/PadProfilesList.h"
+#include "screens/MakerProfilesList.h"
+#include "screens/MyProfilesList.h"
 
 namespace ostrel {
 namespace {
@@ -36,22 +36,22 @@ void pressKey(QWidget* target, Qt::Key key) {
 }  // namespace
 
 void listShots(ScreenshotRun& run) {
-  if (ProfileListScreen* names = openList(run, profile1_Dialog::kMyProfiles, kNameListScreen)) {
+  if (ProfileListScreen* names = openList(run, HomeScreen::kMyProfiles, kNameListScreen)) {
     run.save(QStringLiteral("name-list.png"));
     pressKey(names->list(), Qt::Key_Delete);
     if (run.waitUntil([&] { return names->deletePromptShown(); })) run.save(QStringLiteral("name-list-delete-prompt.png"));
-    run.click(kNameListScreen, profile_Dialog_Name_List::kNo);
-    run.click(kNameListScreen, profile_Dialog_Name_List::kCancel);
+    run.click(kNameListScreen, MyProfilesList::kNo);
+    run.click(kNameListScreen, MyProfilesList::kCancel);
   }
-  if (openList(run, profile1_Dialog::kMakerProfiles, kMakerListScreen)) {
+  if (openList(run, HomeScreen::kMakerProfiles, kMakerListScreen)) {
     run.save(QStringLiteral("maker-list.png"));
-    run.click(kMakerListScreen, profile_Dialog_Kelto_Profile::kCancel);
+    run.click(kMakerListScreen, MakerProfilesList::kCancel);
   }
   run.container()->showScreen(kHomeScreen);
-  run.click(kHomeScreen, profile1_Dialog::kControllerProfiles);
+  run.click(kHomeScreen, HomeScreen::kControllerProfiles);
   if (run.waitUntil([&] { return run.shown(kControllerListScreen); })) {
     run.save(QStringLiteral("controller-list.png"));
-    run.click(kControllerListScreen, profile_Dialog_Controller_Profile::kCancel);
+    run.click(kControllerListScreen, PadProfilesList::kCancel);
   }
   run.waitUntil([&] { return run.shown(kHomeScreen); });
 }

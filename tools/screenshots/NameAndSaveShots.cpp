@@ -3,13 +3,13 @@
 #include <QLineEdit>
 
 #include "ScreenshotRun.h"
-#include "app/Profile.h"
+#include "app/ProfileContainer.h"
 #include "screens/FieldSpinner.h"
-#include "screens/Profile2_Dialog.h"
-#include "screens/Profile5_Dialog.h"
+#include "screens/NameScreen.h"
+#include "screens/ButtonScreen.h"
 #include "screens/StickScreen.h"
-#include "screens/profile1_Dialog.h"
-#include "screens/profile_Save_Dialog.h"
+#include "screens/HomeScreen.h"
+#include "screens/SavePrompt.h"
 
 namespace ostrel {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 // Types name into the name screen's box and presses Save.
 void typeAndSave(ScreenshotRun& run, QLineEdit* box, const QString& name) {
   box->setText(name);
-  run.click(kSaveNameScreen, Profile2_Dialog::kSave);
+  run.click(kSaveNameScreen, NameScreen::kSave);
 }
 
 // One step up on the value arrows id of a screen: an unsaved change.
@@ -37,43 +37,43 @@ void savePrompt(ScreenshotRun& run, int32_t reason, const QString& name) {
   if (run.app().state().saveReason != reason)
     run.problem(QStringLiteral("The save prompt came with reason %1").arg(run.app().state().saveReason));
   run.save(name);
-  run.click(kSavePromptScreen, profile_Save_Dialog::kNo);
+  run.click(kSavePromptScreen, SavePrompt::kNo);
 }
 
 }  // namespace
 
 void nameScreenShots(ScreenshotRun& run) {
   run.container()->showScreen(kHomeScreen);
-  run.click(kHomeScreen, profile1_Dialog::kNew);
+  run.click(kHomeScreen, HomeScreen::kNew);
   if (!run.waitUntil([&] { return run.shown(kSaveNameScreen); })) return;
-  auto* screen = static_cast<Profile2_Dialog*>(run.page(kSaveNameScreen));
-  auto* box = screen->findChild<QLineEdit*>(QString::number(Profile2_Dialog::kNameBox));
+  auto* screen = static_cast<NameScreen*>(run.page(kSaveNameScreen));
+  auto* box = screen->findChild<QLineEdit*>(QString::number(NameScreen::kNameBox));
   if (!box) return run.problem(QStringLiteral("The name screen has no name box"));
   box->setText(QStringLiteral("Racing setup"));  // the space becomes "_"
   run.save(QStringLiteral("name-new.png"));
   typeAndSave(run, box, QStringLiteral("Default"));
-  if (run.waitUntil([&] { return screen->warning() == Profile2_Dialog::kNameTaken; }))
+  if (run.waitUntil([&] { return screen->warning() == NameScreen::kNameTaken; }))
     run.save(QStringLiteral("name-warning-1-taken.png"));
   typeAndSave(run, box, QStringLiteral("Racing\\setup"));
-  if (run.waitUntil([&] { return screen->warning() == Profile2_Dialog::kNameNotAllowed; }))
+  if (run.waitUntil([&] { return screen->warning() == NameScreen::kNameNotAllowed; }))
     run.save(QStringLiteral("name-warning-2-not-allowed.png"));
   typeAndSave(run, box, QStringLiteral("Racing setup"));
   if (!run.waitUntil([&] { return run.shown(kHomeScreen); })) return;
-  run.click(kHomeScreen, profile1_Dialog::kRename);
+  run.click(kHomeScreen, HomeScreen::kRename);
   if (!run.waitUntil([&] { return run.shown(kSaveNameScreen) && screen->renaming(); })) return;
   run.save(QStringLiteral("name-rename.png"));
-  run.click(kSaveNameScreen, Profile2_Dialog::kCancel);
+  run.click(kSaveNameScreen, NameScreen::kCancel);
   run.waitUntil([&] { return run.shown(kHomeScreen); });
 }
 
 void savePromptShots(ScreenshotRun& run) {
   run.container()->showScreen(kHomeScreen);
-  stepValue(run, kHomeScreen, profile1_Dialog::kSpinner1);
-  run.click(kHomeScreen, profile1_Dialog::kQuit);
+  stepValue(run, kHomeScreen, HomeScreen::kSpinner1);
+  run.click(kHomeScreen, HomeScreen::kQuit);
   savePrompt(run, 0, QStringLiteral("save-prompt-0-quit.png"));
   run.container()->showScreen(kHomeScreen);  // No leads to the quit prompt
 
-  run.click(kHomeScreen, profile1_Dialog::kAim);
+  run.click(kHomeScreen, HomeScreen::kAim);
   if (!run.waitUntil([&] { return run.shown(kStickScreen); })) return;
   stepValue(run, kStickScreen, StickScreen::kStaticUpDown);
   run.click(kStickScreen, StickScreen::kHome);
@@ -81,10 +81,10 @@ void savePromptShots(ScreenshotRun& run) {
 
   if (!run.waitUntil([&] { return run.shown(kStickScreen) || run.shown(kHomeScreen); })) return;
   run.container()->showScreen(kHomeScreen);
-  run.click(kHomeScreen, profile1_Dialog::kKey);
+  run.click(kHomeScreen, HomeScreen::kKey);
   if (!run.waitUntil([&] { return run.shown(kButtonScreen); })) return;
-  run.click(kButtonScreen, Profile5_Dialog::kOff);
-  run.click(kButtonScreen, Profile5_Dialog::kHome);
+  run.click(kButtonScreen, ButtonScreen::kOff);
+  run.click(kButtonScreen, ButtonScreen::kHome);
   savePrompt(run, 2, QStringLiteral("save-prompt-2-buttons.png"));
   run.container()->showScreen(kHomeScreen);
 }

@@ -12,11 +12,11 @@
 #include "ListShots.h"
 #include "NameAndSaveShots.h"
 #include "UpdateShots.h"
-#include "app/COstrel_ControllerDlg.h"
-#include "app/Profile.h"
+#include "app/MainWindow.h"
+#include "app/ProfileContainer.h"
 #include "app/ResourceRoot.h"
-#include "app/profile_Dialog_Check_Control_Status.h"
-#include "library/manageFile.h"
+#include "app/NotConnectedScreen.h"
+#include "library/ProfileLibrary.h"
 #include "profile/ProfileRecord.h"
 #include "screens/ProfileScreen.h"
 
@@ -35,7 +35,7 @@ void chooseLanguage(AppState& state, int language) {
 
 ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFolder)) {
   const std::string program = QCoreApplication::applicationDirPath().toStdString() + "/";
-  COstrel_ControllerApp::Environment environment{
+  Application::Environment environment{
       pad_, sleeper_, *this, [] { return true; }, dataFolder_.path().toStdString() + "/", std::string(),
       QString::fromStdString(resourceRoot(program))};
   environment.dfuTransport = &rig_.bus();
@@ -47,15 +47,15 @@ ScreenshotRun::ScreenshotRun(QString outputFolder) : output_(std::move(outputFol
   } else {
     problems_ << QStringLiteral("No loopback FTP server: ") + server_.problem();
   }
-  app_ = std::make_unique<COstrel_ControllerApp>(std::move(environment));
+  app_ = std::make_unique<Application>(std::move(environment));
   app_->pictures().setWarningSink([this](const QString& line) { problems_ << line; });
   // The pad answers nothing: the screens stay as the run sets them.
   pad_.setRequestFilter([](const Report&) { return false; });
 }
 
-COstrel_ControllerDlg& ScreenshotRun::window() { return app_->mainWindow(); }
+MainWindow& ScreenshotRun::window() { return app_->mainWindow(); }
 
-Profile* ScreenshotRun::container() { return window().container(); }
+ProfileContainer* ScreenshotRun::container() { return window().container(); }
 
 QWidget* ScreenshotRun::page(int32_t screen) {
   QWidget* widget = container() ? container()->page(screen) : nullptr;
@@ -136,8 +136,8 @@ void ScreenshotRun::firstScreens() {
 
 void ScreenshotRun::homeScreens() {
   AppState& state = app_->state();
-  window().findChild<QAbstractButton*>(QString::number(COstrel_ControllerDlg::kNextId))->click();
-  Profile* container = window().container();
+  window().findChild<QAbstractButton*>(QString::number(MainWindow::kNextId))->click();
+  ProfileContainer* container = window().container();
   if (!container) {
     problems_ << QStringLiteral("Next did not open the profile screens");
     return;
@@ -152,7 +152,7 @@ void ScreenshotRun::homeScreens() {
 }
 
 void ScreenshotRun::saveEditor(int32_t screen, const QString& name) {
-  Profile* container = window().container();
+  ProfileContainer* container = window().container();
   ProfileScreen* editor = container->screen(screen);
   if (!editor) {
     problems_ << QStringLiteral("The container holds no screen %1").arg(screen);
@@ -190,7 +190,7 @@ void ScreenshotRun::editorScreens() {
 }
 
 void ScreenshotRun::containerScreens() {
-  Profile* container = window().container();
+  ProfileContainer* container = window().container();
   if (!container) return;
   container->showScreen(kQuitPromptScreen);
   save(QStringLiteral("quit-prompt.png"));

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "DemoServer.h"
-#include "app/COstrel_ControllerApp.h"
+#include "app/Application.h"
 #include "app/ProcessShell.h"
 #include "link/SystemSleeper.h"
 #include "dfu/SystemDfuClock.h"
@@ -18,7 +18,7 @@
 
 namespace ostrel {
 
-class Profile;
+class ProfileContainer;
 
 class ScreenshotRun : public ProcessShell {
  public:
@@ -34,8 +34,8 @@ class ScreenshotRun : public ProcessShell {
   void openWebAddress(const QString&) override {}
 
   // What the flows of the run use.
-  COstrel_ControllerApp& app() { return *app_; }
-  Profile* container();
+  Application& app() { return *app_; }
+  ProfileContainer* container();
   // The widget of a screen the container holds (null, noted as a problem,
   // when it holds none).
   QWidget* page(int32_t screen);
@@ -56,7 +56,7 @@ class ScreenshotRun : public ProcessShell {
   // Loads the screen for the current slot, shows it and saves it as name.
   void saveEditor(int32_t screen, const QString& name);
   void containerScreens();
-  COstrel_ControllerDlg& window();
+  MainWindow& window();
 
   QString output_;
   QTemporaryDir dataFolder_;
@@ -65,7 +65,7 @@ class ScreenshotRun : public ProcessShell {
   SimulatedPadRig rig_{clock_};
   SimulatedPad& pad_ = rig_.pad();
   SystemSleeper sleeper_;
-  std::unique_ptr<COstrel_ControllerApp> app_;
+  std::unique_ptr<Application> app_;
   QStringList problems_;
   QString lastSaved_;  // names where a run that got stuck had come to
 };

@@ -2,40 +2,40 @@
 
 #include "DemoServer.h"
 #include "ScreenshotRun.h"
-#include "app/Profile.h"
-#include "controls/CTextProgressCtrl.h"
+#include "app/ProfileContainer.h"
+#include "controls/TextProgressBar.h"
 #include "dfu/sim/SimulatedPadRig.h"
-#include "screens/CDfuSeDemoDlg.h"
-#include "screens/Profile3_Dialog.h"
+#include "screens/UpdateScreen.h"
+#include "screens/GeneralScreen.h"
 
 namespace ostrel {
 namespace {
 
-using State = CDfuSeDemoDlg::State;
+using State = UpdateScreen::State;
 
 constexpr int kFailureTickMs = 30;
 
 // The update screen, opened by the general screen's firmware-update button.
-CDfuSeDemoDlg* openUpdate(ScreenshotRun& run) {
+UpdateScreen* openUpdate(ScreenshotRun& run) {
   run.container()->showScreen(kGeneralScreen);
-  run.click(kGeneralScreen, Profile3_Dialog::kFirmwareUpdate);
-  auto* screen = dynamic_cast<CDfuSeDemoDlg*>(run.page(kUpdateScreen));
+  run.click(kGeneralScreen, GeneralScreen::kFirmwareUpdate);
+  auto* screen = dynamic_cast<UpdateScreen*>(run.page(kUpdateScreen));
   return screen && run.waitUntil([&] { return run.shown(kUpdateScreen); }) ? screen : nullptr;
 }
 
-bool reach(ScreenshotRun& run, CDfuSeDemoDlg* screen, State state) {
+bool reach(ScreenshotRun& run, UpdateScreen* screen, State state) {
   return screen && run.waitUntil([&] { return screen->updateState() == state; });
 }
 
 // Saves the screen once it reaches state, then presses OK.
-void saveEnd(ScreenshotRun& run, CDfuSeDemoDlg* screen, State state, const QString& name) {
+void saveEnd(ScreenshotRun& run, UpdateScreen* screen, State state, const QString& name) {
   if (!reach(run, screen, state)) return;
   run.save(name);
-  run.click(kUpdateScreen, CDfuSeDemoDlg::kOk);
+  run.click(kUpdateScreen, UpdateScreen::kOk);
 }
 
 // Saves the progress bar once it has moved.
-void saveProgress(ScreenshotRun& run, CDfuSeDemoDlg* screen, const QString& name) {
+void saveProgress(ScreenshotRun& run, UpdateScreen* screen, const QString& name) {
   if (run.waitUntil([&] { return screen->progressBar().isVisible() && screen->progressBar().pos() > 0; }))
     run.save(name);
 }
@@ -53,13 +53,13 @@ void failedAndRecovered(ScreenshotRun& run, SimulatedPadRig& rig) {
   rig.setBootLoaderFaults(faults);
   // The screen gives up on the programming after 65 ticks; quicker ticks
   // bring that picture sooner and change nothing else it shows.
-  if (auto* update = dynamic_cast<CDfuSeDemoDlg*>(run.page(kUpdateScreen))) update->setTickPeriod(kFailureTickMs);
-  CDfuSeDemoDlg* screen = openUpdate(run);
+  if (auto* update = dynamic_cast<UpdateScreen*>(run.page(kUpdateScreen))) update->setTickPeriod(kFailureTickMs);
+  UpdateScreen* screen = openUpdate(run);
   if (!reach(run, screen, State::kOffer)) return;
-  run.click(kUpdateScreen, CDfuSeDemoDlg::kYes);
+  run.click(kUpdateScreen, UpdateScreen::kYes);
   if (!reach(run, screen, State::kFailed)) return;
   run.save(QStringLiteral("update-failed.png"));
-  screen->setTickPeriod(CDfuSeDemoDlg::kTickMs);
+  screen->setTickPeriod(UpdateScreen::kTickMs);
   // The failed state's last tick stops the timer; the pad stays in its boot
   // loader, and found again while the failure shows, it is recovered.
   if (!run.waitUntil([&] { return !screen->timer().isActive(); })) return;
@@ -72,7 +72,7 @@ void failedAndRecovered(ScreenshotRun& run, SimulatedPadRig& rig) {
 }
 
 void wholeUpdate(ScreenshotRun& run) {
-  CDfuSeDemoDlg* screen = openUpdate(run);
+  UpdateScreen* screen = openUpdate(run);
   if (!screen) return;
   const auto contacting = [&] {
     const int32_t state = screen->updateState();
@@ -81,7 +81,7 @@ void wholeUpdate(ScreenshotRun& run) {
   if (run.waitUntil(contacting)) run.save(QStringLiteral("update-contacting.png"), false);
   if (!reach(run, screen, State::kOffer)) return;
   run.save(QStringLiteral("update-offer.png"));
-  run.click(kUpdateScreen, CDfuSeDemoDlg::kYes);
+  run.click(kUpdateScreen, UpdateScreen::kYes);
   saveProgress(run, screen, QStringLiteral("update-progress.png"));
   saveEnd(run, screen, State::kDone, QStringLiteral("update-success.png"));
 }

@@ -81,7 +81,7 @@ std::string LibusbTransport::pathOf(libusb_device* device) {
   return path;
 }
 
-std::vector<UsbDeviceEntry> LibusbTransport::listDfuDevices() {
+std::vector<UsbDeviceEntry> LibusbTransport::findDfuDevices() {
   std::vector<UsbDeviceEntry> entries;
   libusb_device** list = nullptr;
   if (!context_ || libusb_get_device_list(context_, &list) < 0) return entries;

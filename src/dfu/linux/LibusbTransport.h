@@ -29,7 +29,7 @@ class LibusbTransport : public UsbTransport {
 
   bool ready() const { return context_ != nullptr; }
 
-  std::vector<UsbDeviceEntry> listDfuDevices() override;
+  std::vector<UsbDeviceEntry> findDfuDevices() override;
   std::unique_ptr<UsbDevice> open(const std::string& path) override;
   void setListener(Listener listener) override;
 

@@ -21,7 +21,7 @@ constexpr uint8_t kSetAddress = 0x21;
 constexpr uint8_t kErase = 0x41;
 constexpr uint8_t kReadUnprotect = 0x92;
 
-const char* const kManufacturer = "STMicroelectronics";
+const char* const kManufacturer = "Boot loader";
 const char* const kSerial = "3276366B3032";
 
 std::vector<MemoryTarget> regionsOf(const std::vector<std::string>& maps) {

@@ -1,6 +1,6 @@
 #pragma once
-// A simulated STM32 system boot loader in DFU mode (USB 0483:DF11, DFU 1.1a
-// with the DfuSe extension): its descriptors, an STM32-like flash with sectors
+// A simulated system boot loader in DFU mode (USB 0483:DF11, DFU 1.1a
+// with the DfuSe extension): its descriptors, a microcontroller flash with sectors
 // and option bytes, the DFU state machine with its status and error states,
 // and device time for every command it executes. Used by tests, the benchmark
 // and the demo program. Thread-safe.
@@ -41,7 +41,7 @@ struct SimulatedDfuseConfig {
   uint8_t attributes = 0x0B;  // download, upload, will detach
   uint16_t transferSize = 2048;
   uint8_t protocol = 2;       // 2 DFU mode, 1 application mode (runtime)
-  std::string productName = "STM32  BOOTLOADER";  // empty: the device has no product string
+  std::string productName = "DFU in FS Mode";  // empty: the device has no product string
   std::vector<std::string> memoryMaps = {"@Internal Flash  /0x08000000/04*016Kg,01*064Kg,07*128Kg",
                                          "@Option Bytes  /0x1FFFF800/01*016 e"};
   bool readProtected = false;

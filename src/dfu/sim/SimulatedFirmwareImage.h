@@ -15,7 +15,7 @@ namespace ostrel {
 // Where the simulated boot loader's flash begins (its first sector).
 inline constexpr uint32_t kSimulatedFlashStart = 0x08000000;
 // Offset of the firmware's BCD version word (little-endian) in its image,
-// just past an STM32 vector table.
+// just past a Cortex-M vector table.
 inline constexpr std::size_t kFirmwareVersionOffset = 0x200;
 inline constexpr std::size_t kMinimumFirmwareSize = kFirmwareVersionOffset + 2;
 

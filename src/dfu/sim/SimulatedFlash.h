@@ -2,7 +2,7 @@
 // The memory of the simulated boot loader: the regions its memory map strings
 // name, erased to 0xFF. Erasable sectors must be erased before they are
 // written; the others (option bytes) are written in place, and may still be
-// erased as a whole, as STM32 option bytes can.
+// erased as a whole, as the chip's option bytes can.
 
 #include "dfu/MemoryMap.h"
 

@@ -59,7 +59,7 @@ std::shared_ptr<SimulatedDfuseDevice> SimulatedUsbBus::device(const std::string&
   return it == devices_.end() ? nullptr : it->second;
 }
 
-std::vector<UsbDeviceEntry> SimulatedUsbBus::listDfuDevices() {
+std::vector<UsbDeviceEntry> SimulatedUsbBus::findDfuDevices() {
   std::lock_guard lock(mutex_);
   std::vector<UsbDeviceEntry> entries;
   for (const auto& [path, device] : devices_)

@@ -25,7 +25,7 @@ class SimulatedUsbBus : public UsbTransport {
   void unplug(const std::string& path);
   std::shared_ptr<SimulatedDfuseDevice> device(const std::string& path) const;
 
-  std::vector<UsbDeviceEntry> listDfuDevices() override;
+  std::vector<UsbDeviceEntry> findDfuDevices() override;
   std::unique_ptr<UsbDevice> open(const std::string& path) override;
   void setListener(Listener listener) override;
 

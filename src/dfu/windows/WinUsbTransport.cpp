@@ -51,7 +51,7 @@ std::shared_ptr<WinUsbDevice::Handle> WinUsbTransport::handleFor(const std::stri
   return handle;
 }
 
-std::vector<UsbDeviceEntry> WinUsbTransport::listDfuDevices() {
+std::vector<UsbDeviceEntry> WinUsbTransport::findDfuDevices() {
   std::vector<UsbDeviceEntry> entries;
   for (const std::string& path : presentDevices()) {
     auto handle = handleFor(path);

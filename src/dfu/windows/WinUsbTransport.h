@@ -30,7 +30,7 @@ class WinUsbTransport : public UsbTransport {
   WinUsbTransport(const WinUsbTransport&) = delete;
   WinUsbTransport& operator=(const WinUsbTransport&) = delete;
 
-  std::vector<UsbDeviceEntry> listDfuDevices() override;
+  std::vector<UsbDeviceEntry> findDfuDevices() override;
   std::unique_ptr<UsbDevice> open(const std::string& path) override;
   void setListener(Listener listener) override;
 
