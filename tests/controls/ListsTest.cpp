@@ -35,7 +35,7 @@ int rightmostInk(const QImage& seen, int row, int from, int to) {
   return -1;
 }
 
-class TransparentList : public testing::Test {
+class Lists : public testing::Test {
  protected:
   void SetUp() override {
     folder.writeSolid("res/Tick-On.png", 30, 30, kTickOn);
@@ -59,7 +59,7 @@ class TransparentList : public testing::Test {
   std::unique_ptr<QLabel> screen;
 };
 
-TEST(TransparentListOrder, KeepsRowsInCaseInsensitiveOrder) {
+TEST(ListOrder, KeepsRowsInCaseInsensitiveOrder) {
   PlainList list;
   for (const char* name : {"beta", "Alpha", "gamma", "alpha 2", "Beta"}) list.addString(name);
   QStringList order;
@@ -67,7 +67,7 @@ TEST(TransparentListOrder, KeepsRowsInCaseInsensitiveOrder) {
   EXPECT_EQ(order, (QStringList{"Alpha", "alpha 2", "beta", "Beta", "gamma"}));
 }
 
-TEST_F(TransparentList, ScrolledListDrawsFromItsTopRowOverTheScreen) {
+TEST_F(Lists, ScrolledListDrawsFromItsTopRowOverTheScreen) {
   auto* list = place(new CheckList(folder.cache, screen.get()), 100);
   fill(*list, 12);
   list->setTopIndex(5);
@@ -95,7 +95,7 @@ TEST_F(TransparentList, ScrolledListDrawsFromItsTopRowOverTheScreen) {
   EXPECT_EQ(countColour(image, band(1, 400, rowsWidth - 400), kScreen), (rowsWidth - 400) * 30);
 }
 
-TEST_F(TransparentList, DisabledListDrawsEveryRowWhite) {
+TEST_F(Lists, DisabledListDrawsEveryRowWhite) {
   auto* list = place(new PlainList(screen.get()), 90);
   fill(*list, 3);
   list->item(1)->setSelected(true);
@@ -108,7 +108,7 @@ TEST_F(TransparentList, DisabledListDrawsEveryRowWhite) {
   }
 }
 
-TEST_F(TransparentList, TextOnlyListStartsItsTextAt100) {
+TEST_F(Lists, TextOnlyListStartsItsTextAt100) {
   auto* list = place(new PlainList(screen.get()), 90);
   fill(*list, 3);
   const QImage image = seen();
@@ -118,7 +118,7 @@ TEST_F(TransparentList, TextOnlyListStartsItsTextAt100) {
   }
 }
 
-TEST_F(TransparentList, ClickingARowTogglesItsTickAtOnce) {
+TEST_F(Lists, ClickingARowTogglesItsTickAtOnce) {
   auto* list = place(new CheckList(folder.cache, screen.get()), 120);
   fill(*list, 6);
   list->setTopIndex(2);
@@ -135,7 +135,7 @@ TEST_F(TransparentList, ClickingARowTogglesItsTickAtOnce) {
   EXPECT_EQ(countColour(image, band(2, 10, 30), kTickOn), 900);
 }
 
-TEST_F(TransparentList, MissingTicksStillDrawTheRows) {
+TEST_F(Lists, MissingTicksStillDrawTheRows) {
   PictureFolder empty;
   auto* list = place(new CheckList(empty.cache, screen.get()), 60);
   fill(*list, 2);

@@ -17,7 +17,7 @@ const QColor kTop(0, 160, 250);
 
 // The stick screen's combo: arrow picture at the right edge, teal focus,
 // white rows with black text.
-class BitComboBox : public testing::Test {
+class PictureComboBoxTest : public testing::Test {
  protected:
   void SetUp() override {
     folder.writeSolid("res/arrow.png", 28, 28, kArrow);
@@ -32,7 +32,7 @@ class BitComboBox : public testing::Test {
   std::unique_ptr<PictureComboBox> combo;
 };
 
-TEST_F(BitComboBox, FacePaintsArrowTextAreaAndCurrentText) {
+TEST_F(PictureComboBoxTest, FacePaintsArrowTextAreaAndCurrentText) {
   combo->setCurrentIndex(1);
   const QImage face = combo->renderImage();
   EXPECT_EQ(countColour(face, QRect(172, 0, 28, 28), kArrow), 28 * 28);
@@ -54,7 +54,7 @@ TEST_F(BitComboBox, FacePaintsArrowTextAreaAndCurrentText) {
   EXPECT_NE(combo->renderImage(), face);
 }
 
-TEST_F(BitComboBox, MissingArrowIsNotDrawnButNamed) {
+TEST_F(PictureComboBoxTest, MissingArrowIsNotDrawnButNamed) {
   combo->setFaceBitmaps("", "", "res/missing-arrow.png");
   const QImage face = combo->renderImage();
   EXPECT_EQ(countColour(face, face.rect(), kArrow), 0);
@@ -63,7 +63,7 @@ TEST_F(BitComboBox, MissingArrowIsNotDrawnButNamed) {
   EXPECT_TRUE(folder.warnings.filter("missing-arrow.png").size() == 1);
 }
 
-TEST_F(BitComboBox, OpenListPaintsRowsInFixedColours) {
+TEST_F(PictureComboBoxTest, OpenListPaintsRowsInFixedColours) {
   folder.writeSolid("res/edge.png", 4, 4, kEdge);
   folder.writeSolid("res/top.png", 4, 3, kTop);
   // A left face picture moves the texts right, clear of the list's edge.

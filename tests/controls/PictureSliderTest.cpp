@@ -14,10 +14,10 @@ struct StepCase {
   int expected;
 };
 
-class SliderSteps : public testing::TestWithParam<StepCase> {};
+class PictureSliderSteps : public testing::TestWithParam<StepCase> {};
 
 // The LED level slider: 0 to 100, page 10, starting at 50.
-TEST_P(SliderSteps, KeysStepLikeTheTrackbar) {
+TEST_P(PictureSliderSteps, KeysStepLikeTheTrackbar) {
   PictureSlider slider;
   slider.setRange(0, 100);
   slider.setPageStep(10);
@@ -26,14 +26,14 @@ TEST_P(SliderSteps, KeysStepLikeTheTrackbar) {
   EXPECT_EQ(slider.value(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, SliderSteps,
+INSTANTIATE_TEST_SUITE_P(Keys, PictureSliderSteps,
                          testing::Values(StepCase{Qt::Key_Right, 51}, StepCase{Qt::Key_Down, 51},
                                          StepCase{Qt::Key_Left, 49}, StepCase{Qt::Key_Up, 49},
                                          StepCase{Qt::Key_PageDown, 60},
                                          StepCase{Qt::Key_PageUp, 40}, StepCase{Qt::Key_Home, 0},
                                          StepCase{Qt::Key_End, 100}));
 
-TEST(Slider, StepsStopAtTheEndsAndReportEachMove) {
+TEST(PictureSlider, StepsStopAtTheEndsAndReportEachMove) {
   PictureSlider slider;
   slider.setRange(0, 100);
   slider.setPageStep(10);
@@ -48,7 +48,7 @@ TEST(Slider, StepsStopAtTheEndsAndReportEachMove) {
   EXPECT_EQ(slider.value(), 0);
 }
 
-TEST(Slider, KeepsTheScreenVisibleBehindIt) {
+TEST(PictureSlider, KeepsTheScreenVisibleBehindIt) {
   const QColor screenColour(10, 90, 30);
   auto screen = makeScreen(400, 100, screenColour);
   auto* slider = new PictureSlider(screen.get());

@@ -27,7 +27,7 @@ void colour(TextProgressBar& bar) {
 }
 
 // The update screen's bar: 423 x 48, 0 to 100.
-TEST(TextProgress, ShowsPercentageAndBarWithSwappedTextColours) {
+TEST(TextProgressBar, ShowsPercentageAndBarWithSwappedTextColours) {
   TextProgressBar bar;
   bar.resize(423, 48);
   colour(bar);
@@ -49,7 +49,7 @@ TEST(TextProgress, ShowsPercentageAndBarWithSwappedTextColours) {
   EXPECT_EQ(countColour(image, rest, kTextOnBar), 0);
 }
 
-TEST(TextProgress, StoredTextReplacesThePercentage) {
+TEST(TextProgressBar, StoredTextReplacesThePercentage) {
   TextProgressBar bar;
   bar.resize(423, 48);
   bar.setPos(7);
@@ -66,7 +66,7 @@ TEST(TextProgress, StoredTextReplacesThePercentage) {
   EXPECT_EQ(countColour(image, image.rect(), kTextOnBar), 0);
 }
 
-TEST(TextProgress, EmptyRangePaintsNothingAndPositionsStayInRange) {
+TEST(TextProgressBar, EmptyRangePaintsNothingAndPositionsStayInRange) {
   TextProgressBar bar;
   bar.resize(100, 20);
   EXPECT_EQ(bar.setPos(150), 0);  // previous position
@@ -93,7 +93,7 @@ class PaintCounter : public QObject {
 
 // Repaints only when what the bar shows changes: its width in pixels or its
 // text. A 50-pixel bar over 0 to 1000 has positions that change neither.
-TEST(TextProgress, RepaintsOnlyWhenWhatItShowsChanges) {
+TEST(TextProgressBar, RepaintsOnlyWhenWhatItShowsChanges) {
   auto screen = makeScreen(200, 100, Qt::white);
   auto* bar = new TextProgressBar(screen.get());
   bar->setGeometry(10, 10, 50, 20);
