@@ -12,7 +12,6 @@
 namespace ostrel::test {
 namespace {
 
-using Dlg = MainWindow;
 
 QImage firstScreenWithFlag(int language) {
   return composed({"res/Screen1.jpg"}, languageFlag(language), FlagColumn::flagRect(language));
@@ -32,11 +31,11 @@ TEST_P(FirstScreenState, ShowsThePicturesAndButtonsOfTheState) {
   harness.state().LinkState = c.linkState;
   harness.window().refresh();
 
-  Dlg& window = harness.window();
+  MainWindow& window = harness.window();
   const bool connected = c.overlay == nullptr;
-  EXPECT_EQ(harness.control(window, Dlg::kNextId)->isVisible(), connected);
-  EXPECT_EQ(harness.control(window, Dlg::kQuitId)->isVisible(), !connected);
-  EXPECT_FALSE(harness.control(window, Dlg::kSettingId)->isVisible());
+  EXPECT_EQ(harness.control(window, MainWindow::kNextId)->isVisible(), connected);
+  EXPECT_EQ(harness.control(window, MainWindow::kQuitId)->isVisible(), !connected);
+  EXPECT_FALSE(harness.control(window, MainWindow::kSettingId)->isVisible());
   const QImage expected = connected ? firstScreenWithFlag(0)
                                     : composed({"res/Screen1.jpg", QString("res/English/") + c.overlay});
   EXPECT_EQ(differingPixels(ownPainting(window), expected), 0);
@@ -52,23 +51,23 @@ INSTANTIATE_TEST_SUITE_P(LinkStates, FirstScreenState,
 TEST(FirstScreen, FollowsThePadThroughTheLink) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
-  Dlg& window = harness.window();
-  EXPECT_TRUE(harness.control(window, Dlg::kQuitId)->isVisible());
+  MainWindow& window = harness.window();
+  EXPECT_TRUE(harness.control(window, MainWindow::kQuitId)->isVisible());
 
   harness.plug();
-  EXPECT_TRUE(harness.control(window, Dlg::kNextId)->isVisible());
-  EXPECT_FALSE(harness.control(window, Dlg::kQuitId)->isVisible());
+  EXPECT_TRUE(harness.control(window, MainWindow::kNextId)->isVisible());
+  EXPECT_FALSE(harness.control(window, MainWindow::kQuitId)->isVisible());
 
   // Unplugged: the first screen changes only when the grace time ends.
   harness.unplug();
   EXPECT_EQ(harness.timer.delay, std::chrono::milliseconds(3000));
   harness.timer.fire();
-  EXPECT_TRUE(harness.control(window, Dlg::kQuitId)->isVisible());
-  EXPECT_FALSE(harness.control(window, Dlg::kNextId)->isVisible());
+  EXPECT_TRUE(harness.control(window, MainWindow::kQuitId)->isVisible());
+  EXPECT_FALSE(harness.control(window, MainWindow::kNextId)->isVisible());
 
   harness.pad.switchToXbox360();
   EXPECT_TRUE(harness.waitFor([&] { return harness.state().LinkState == kPadXbox360; }));
-  EXPECT_TRUE(harness.control(window, Dlg::kQuitId)->isVisible());
+  EXPECT_TRUE(harness.control(window, MainWindow::kQuitId)->isVisible());
   EXPECT_EQ(differingPixels(ownPainting(window), composed({"res/Screen1.jpg", "res/English/Screen-15a.png"})), 0);
 }
 
@@ -76,7 +75,7 @@ TEST(FirstScreen, HoverHighlightsAFlagAndLeavingShowsTheChosenOneAgain) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
   harness.plug();
-  Dlg& window = harness.window();
+  MainWindow& window = harness.window();
 
   QTest::mouseMove(&window, FlagColumn::flagRect(3).center());
   EXPECT_EQ(window.flags().highlighted(), 3);
@@ -92,7 +91,7 @@ TEST(FirstScreen, ClickingAFlagChoosesItsLanguageFolder) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
   harness.plug();
-  Dlg& window = harness.window();
+  MainWindow& window = harness.window();
 
   QTest::mouseClick(&window, Qt::LeftButton, {}, FlagColumn::flagRect(5).center());
   EXPECT_EQ(harness.state().language, 5);
@@ -110,7 +109,7 @@ TEST(FirstScreen, ClickingAFlagChoosesItsLanguageFolder) {
 TEST(FirstScreen, FlagsDoNothingWithoutThePad) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
-  Dlg& window = harness.window();
+  MainWindow& window = harness.window();
   QTest::mouseMove(&window, FlagColumn::flagRect(2).center());
   QTest::mouseClick(&window, Qt::LeftButton, {}, FlagColumn::flagRect(5).center());
   EXPECT_EQ(harness.state().language, 0);
@@ -142,7 +141,7 @@ TEST(FirstScreen, SwallowsTheKeysThatWouldPressOrCloseIt) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
   harness.plug();
-  QWidget* next = harness.control(harness.window(), Dlg::kNextId);
+  QWidget* next = harness.control(harness.window(), MainWindow::kNextId);
   next->setFocus();
   for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_F1})
     QTest::keyClick(next, static_cast<Qt::Key>(key));
@@ -156,7 +155,7 @@ TEST(FirstScreen, NextOpensTheContainerOverTheWindow) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
   harness.plug();
-  harness.click(harness.window(), Dlg::kNextId);
+  harness.click(harness.window(), MainWindow::kNextId);
 
   ProfileContainer& container = harness.container();
   EXPECT_TRUE(container.isVisible());
@@ -173,7 +172,7 @@ TEST(FirstScreen, NextOpensTheContainerOverTheWindow) {
 TEST(FirstScreen, QuitAndCloseEndTheProgramTheNormalWay) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
-  harness.click(harness.window(), Dlg::kQuitId);
+  harness.click(harness.window(), MainWindow::kQuitId);
   EXPECT_EQ(harness.shell.quits, 1);
 
   harness.plug();

@@ -16,17 +16,16 @@
 namespace ostrel::test {
 namespace {
 
-using Dlg = MainWindow;
 
 TEST(Startup, PlacesTheWindowAndFillsTheStateFromTheLibrary) {
   AppHarness harness;
   ASSERT_TRUE(harness.start());
-  Dlg& window = harness.window();
+  MainWindow& window = harness.window();
   EXPECT_EQ(window.windowTitle(), "Kelto PX-720LT Software");
   EXPECT_EQ(window.size(), QSize(1280, 720));
   EXPECT_EQ(window.pos(), QPoint(0, 150));
   EXPECT_FALSE(window.windowIcon().isNull());
-  auto* version = harness.control<QLabel>(window, Dlg::kVersionId);
+  auto* version = harness.control<QLabel>(window, MainWindow::kVersionId);
   ASSERT_NE(version, nullptr);
   EXPECT_EQ(version->text(), "v1.01");
   EXPECT_EQ(version->geometry(), QRect(1210, 680, 48, 48));
@@ -99,7 +98,7 @@ TEST(Startup, ANormalQuitEndsTheEventLoopWithExitCodeOne) {
   QtProcessShell shell;
   harness.shellOverride = &shell;
   harness.make();
-  QTimer::singleShot(0, [&] { harness.click(harness.window(), Dlg::kQuitId); });
+  QTimer::singleShot(0, [&] { harness.click(harness.window(), MainWindow::kQuitId); });
   EXPECT_EQ(harness.app().run(), ProcessShell::kNormalExitCode);
   EXPECT_EQ(ProcessShell::kNormalExitCode, 1);
 }
@@ -112,7 +111,7 @@ TEST(StartupDeathTest, YesOnTheQuitPromptEndsTheProcessWithCodeZero) {
         harness.shellOverride = &shell;
         harness.start();
         harness.plug();
-        harness.click(harness.window(), Dlg::kNextId);
+        harness.click(harness.window(), MainWindow::kNextId);
         harness.container().showScreen(kQuitPromptScreen);
         harness.click(harness.container(), 1179);
         std::exit(3);  // not reached when Yes ended the process

@@ -22,7 +22,6 @@ namespace ostrel::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Dlg = UpdateScreen;
 
 constexpr std::size_t kFirmwareSize = 64 * 1024;
 
@@ -72,7 +71,7 @@ class UpdateScreenTest : public ::testing::Test {
     ASSERT_TRUE(screen().isVisible());
   }
 
-  Dlg& screen() { return *static_cast<Dlg*>(harness.container().page(kUpdateScreen)); }
+  UpdateScreen& screen() { return *static_cast<UpdateScreen*>(harness.container().page(kUpdateScreen)); }
   int32_t state() { return screen().updateState(); }
   bool shows(int id) { return harness.control(screen(), id)->isVisible(); }
 
@@ -118,37 +117,37 @@ TEST_F(UpdateScreenTest, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion)
   openGeneralScreen();
   pressFirmwareUpdate();
   EXPECT_EQ(harness.state().ScreenId, kUpdateScreen);
-  EXPECT_EQ(state(), Dlg::kStarting);
+  EXPECT_EQ(state(), UpdateScreen::kStarting);
   EXPECT_TRUE(screen().timer().isActive());
 
   tick();
-  EXPECT_EQ(state(), Dlg::kContacting);
+  EXPECT_EQ(state(), UpdateScreen::kContacting);
   EXPECT_EQ(screen().statePicture(), "Screen8/contacting.png");
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
   EXPECT_EQ(screen().statePicture(), "Screen8/firmware-update.png");
-  EXPECT_TRUE(shows(Dlg::kYes) && shows(Dlg::kNo));
-  EXPECT_FALSE(shows(Dlg::kOk));
+  EXPECT_TRUE(shows(UpdateScreen::kYes) && shows(UpdateScreen::kNo));
+  EXPECT_FALSE(shows(UpdateScreen::kOk));
 
-  harness.click(screen(), Dlg::kYes);
-  EXPECT_EQ(state(), Dlg::kDownloading);
+  harness.click(screen(), UpdateScreen::kYes);
+  EXPECT_EQ(state(), UpdateScreen::kDownloading);
   EXPECT_EQ(screen().statePicture(), "Screen8/updating.png");
-  ASSERT_TRUE(tickUntilState(Dlg::kWaitingForDfu));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kWaitingForDfu));
   EXPECT_EQ(readFile(dataFile("Version/Ostrel.dfu")), firmware);
   EXPECT_TRUE(detachSent());
   EXPECT_EQ(harness.state().LinkState, kPadConnected) << "leaving for the boot loader is no disconnection";
 
-  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kProgramming));
   EXPECT_TRUE(screen().progressBar().isVisible());
-  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
   EXPECT_EQ(screen().statePicture(), "Screen8/success-update.png");
-  EXPECT_TRUE(shows(Dlg::kOk));
+  EXPECT_TRUE(shows(UpdateScreen::kOk));
   EXPECT_FALSE(screen().progressBar().isVisible());
   EXPECT_EQ(harness.app().library().readVersion(), "1.10");
   EXPECT_FLOAT_EQ(harness.state().padFirmwareVersion, 1.10f) << "shown before the pad reports it";
 
   ASSERT_TRUE(padBackWith(1.10f)) << "the pad restarts with the flashed firmware";
   EXPECT_TRUE(screen().isVisible());
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
   EXPECT_EQ(harness.state().ScreenId, kGeneralScreen);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
   EXPECT_TRUE(tickUntil([&] { return !screen().timer().isActive(); }));
@@ -161,11 +160,11 @@ TEST_F(UpdateScreenTest, OkRightAfterSuccessStillRestartsThePad) {
   serveFirmware();
   openGeneralScreen();
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kYes);
-  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
   ASSERT_TRUE(screen().engine().leavingDfuMode());
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
   EXPECT_TRUE(screen().timer().isActive());
   EXPECT_TRUE(tickUntil([&] { return !screen().timer().isActive(); })) << "the ticks end with the request";
@@ -179,8 +178,8 @@ TEST_F(UpdateScreenTest, NoReturnsToTheGeneralScreenWithoutDownloading) {
   serveFirmware();
   openGeneralScreen();
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kNo);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kNo);
   EXPECT_FALSE(screen().isVisible());
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
   EXPECT_FALSE(screen().timer().isActive());
@@ -207,34 +206,34 @@ TEST_P(UpdateScreenEnds, WithItsPictureAndOk) {
   pressFirmwareUpdate();
   ASSERT_TRUE(tickUntilState(c.state));
   EXPECT_EQ(screen().statePicture(), c.picture);
-  EXPECT_TRUE(shows(Dlg::kOk));
-  EXPECT_FALSE(shows(Dlg::kYes));
+  EXPECT_TRUE(shows(UpdateScreen::kOk));
+  EXPECT_FALSE(shows(UpdateScreen::kYes));
   EXPECT_FALSE(detachSent());
   // No key presses OK.
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space})
-    QTest::keyClick(harness.control(screen(), Dlg::kOk), key);
+    QTest::keyClick(harness.control(screen(), UpdateScreen::kOk), key);
   EXPECT_TRUE(screen().isVisible());
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UpdateScreenEnds,
-    ::testing::Values(EndCase{"NoPadVersion", false, true, "1.10", Dlg::kNoPad, "Screen8/nocontroller.png"},
-                      EndCase{"ServerUnreachable", true, false, "1.10", Dlg::kNoServer, "Screen8/no-internet.png"},
-                      EndCase{"SameVersion", true, true, "1.00", Dlg::kNotNeeded, "Screen8/update-notneeded.png"},
-                      EndCase{"NoVersionFile", true, true, nullptr, Dlg::kNotNeeded, "Screen8/update-notneeded.png"}),
+    ::testing::Values(EndCase{"NoPadVersion", false, true, "1.10", UpdateScreen::kNoPad, "Screen8/nocontroller.png"},
+                      EndCase{"ServerUnreachable", true, false, "1.10", UpdateScreen::kNoServer, "Screen8/no-internet.png"},
+                      EndCase{"SameVersion", true, true, "1.00", UpdateScreen::kNotNeeded, "Screen8/update-notneeded.png"},
+                      EndCase{"NoVersionFile", true, true, nullptr, UpdateScreen::kNotNeeded, "Screen8/update-notneeded.png"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UpdateScreenTest, FirmwareDownloadFailureShowsNoInternetAndKeepsThePad) {
   serveVersion("1.10");
   openGeneralScreen();
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kYes);
-  ASSERT_TRUE(tickUntilState(Dlg::kDownloadFailed));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDownloadFailed));
   EXPECT_EQ(screen().statePicture(), "Screen8/no-internet.png");
-  EXPECT_TRUE(shows(Dlg::kOk));
+  EXPECT_TRUE(shows(UpdateScreen::kOk));
   EXPECT_FALSE(detachSent());
   EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Pad);
 }
@@ -245,16 +244,16 @@ void UpdateScreenTest::waitForBootLoaderInVain() {
   serveVersion("1.10");
   serveFirmware();
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kYes);
-  ASSERT_TRUE(tickUntilState(Dlg::kWaitingForDfu));
-  for (int i = 1; i < Dlg::kDfuWaitTicks; ++i) tick();
-  EXPECT_EQ(state(), Dlg::kWaitingForDfu);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kWaitingForDfu));
+  for (int i = 1; i < UpdateScreen::kDfuWaitTicks; ++i) tick();
+  EXPECT_EQ(state(), UpdateScreen::kWaitingForDfu);
   EXPECT_EQ(screen().progressBar().text(), "0: (59%)...");
   tick();
-  EXPECT_EQ(state(), Dlg::kFailed);
+  EXPECT_EQ(state(), UpdateScreen::kFailed);
   EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
-  EXPECT_TRUE(shows(Dlg::kOk));
+  EXPECT_TRUE(shows(UpdateScreen::kOk));
   tick();
   EXPECT_FALSE(screen().timer().isActive()) << "the failed state stops timer 1";
 }
@@ -282,22 +281,22 @@ TEST_F(UpdateScreenTest, UnplugDuringProgrammingFailsThenTheReturningBootLoaderI
   openGeneralScreen();
   harness.rig.setBootLoaderFaults({.unplugAtWrite = 5});
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kYes);
-  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kProgramming));
   ASSERT_TRUE(tickUntil([&] { return harness.rig.bootLoader() == nullptr; }));
-  ASSERT_TRUE(tickUntilState(Dlg::kFailed));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kFailed));
   EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
   EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Unplugged);
 
   // Plugged in again, the pad is still in its boot loader: recovery.
   harness.rig.setBootLoaderFaults({});
   harness.rig.enterBootLoader();
-  ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }));
+  ASSERT_TRUE(harness.waitFor([&] { return state() == UpdateScreen::kWaitingForDfu; }));
   EXPECT_EQ(harness.state().LinkState, kPadDfu);
   EXPECT_EQ(screen().statePicture(), "Screen8/recover.png");
   EXPECT_TRUE(screen().isVisible());
-  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
   EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
   EXPECT_EQ(harness.app().library().readVersion(), "1.00");
   ASSERT_TRUE(padBackWith(1.0f));
@@ -319,15 +318,15 @@ TEST_F(UpdateScreenTest, BootLoaderFoundWhileAnotherScreenIsShownIsRecoveredInVi
     program.state().ScreenId = kGeneralScreen;
     program.container().showCurrentScreen();
     QTest::qWait(20);  // the general screen paints, taking the screen number
-    auto& update = *static_cast<Dlg*>(program.container().page(kUpdateScreen));
+    auto& update = *static_cast<UpdateScreen*>(program.container().page(kUpdateScreen));
     update.setTickPeriod(3600 * 1000);
     if (arrivalFirst) {
       program.rig.bus().plug("early-boot-loader", std::make_shared<SimulatedDfuseDevice>(SimulatedDfuseConfig{}, program.dfuClock));
-      ASSERT_TRUE(program.waitFor([&] { return update.updateState() == Dlg::kWaitingForDfu; }));
+      ASSERT_TRUE(program.waitFor([&] { return update.updateState() == UpdateScreen::kWaitingForDfu; }));
       program.pad.unplug();
     } else {
       program.rig.enterBootLoader();
-      ASSERT_TRUE(program.waitFor([&] { return update.updateState() == Dlg::kWaitingForDfu; }));
+      ASSERT_TRUE(program.waitFor([&] { return update.updateState() == UpdateScreen::kWaitingForDfu; }));
     }
     QTest::qWait(20);
     program.timer.fire();  // the pad's grace time ends
@@ -349,7 +348,7 @@ class UpdateScreenAtStartUp : public UpdateScreenTest {
     ASSERT_TRUE(harness.start());
     ASSERT_TRUE(harness.waitFor([&] { return harness.window().container() != nullptr; }));
     screen().setTickPeriod(3600 * 1000);
-    ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }))
+    ASSERT_TRUE(harness.waitFor([&] { return state() == UpdateScreen::kWaitingForDfu; }))
         << state() << " id " << harness.state().ScreenId << " ready " << int(screen().engine().deviceReady) << " link "
         << harness.state().LinkState << " devs " << screen().engine().deviceList().size();
     EXPECT_EQ(harness.window().startupWatch(), nullptr);
@@ -362,12 +361,12 @@ TEST_F(UpdateScreenAtStartUp, RecoversThePadWithTheFactoryFirmware) {
   putFactoryFirmware();
   startInBootLoader();
   EXPECT_EQ(screen().engine().firmwarePath(), dataFile("Version/factory.dfu").string());
-  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
   EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
   ASSERT_TRUE(padBackWith(1.0f));
   EXPECT_EQ(harness.state().ScreenId, kUpdateScreen);
   EXPECT_TRUE(screen().isVisible());
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
 }
 
@@ -375,12 +374,12 @@ TEST_F(UpdateScreenAtStartUp, WithoutFactoryFirmwareFailsWithinTheTimeOut) {
   startInBootLoader();
   ASSERT_FALSE(fs::exists(dataFile("Version/factory.dfu")));
   int ticks = 0;
-  for (; state() != Dlg::kFailed && ticks < 200; ++ticks) tick();
-  EXPECT_EQ(state(), Dlg::kFailed);
-  EXPECT_LE(ticks, Dlg::kProgrammingTicks + 1) << "the programming time-out, not a hang";
+  for (; state() != UpdateScreen::kFailed && ticks < 200; ++ticks) tick();
+  EXPECT_EQ(state(), UpdateScreen::kFailed);
+  EXPECT_LE(ticks, UpdateScreen::kProgrammingTicks + 1) << "the programming time-out, not a hang";
   EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
   EXPECT_NE(harness.rig.bootLoader(), nullptr) << "the pad stays in DFU mode for another recovery";
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
 }
 
