@@ -69,6 +69,7 @@ void ButtonScreen::buildControls() {
   onOff_->add(buttons_.at(kOff));
 
   nameLabel_ = new QLabel(this);
+  nameLabel_->setTextFormat(Qt::PlainText);  // a name is text, never markup
   nameLabel_->setObjectName(QString::number(kNameLabel));
   nameLabel_->setGeometry(135, 24, 220, 30);
   nameLabel_->setFont(windowsFont(QStringLiteral("Arial"), 23));
@@ -156,6 +157,7 @@ void ButtonScreen::reloadPictures() {
 void ButtonScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kButtonScreen;
   buttons_.followFolder(context_.app.resourceFolder);
+  followSlot();
   keyRule_.reset();
   setFocus();
   QWidget::showEvent(event);

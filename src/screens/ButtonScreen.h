@@ -15,6 +15,7 @@
 
 #include "screens/ButtonCells.h"
 #include "screens/ButtonKeyRule.h"
+#include "screens/LoadedSlot.h"
 #include "screens/ProfileScreen.h"
 #include "screens/ScreenButtons.h"
 #include "screens/ScreenContext.h"
@@ -44,6 +45,7 @@ class ButtonScreen : public QWidget, public ProfileScreen {
   // ProfileScreen: loadButtonScreen, applyButtonScreen, resetButtonScreen.
   void loadSlot() override;
   bool collectChanges() override;
+  void followSlot() override;
   void resetToDefaults() override;
   void reloadPictures() override;
   // Codes and the shortcut switch into the profile file and both tables
@@ -77,6 +79,8 @@ class ButtonScreen : public QWidget, public ProfileScreen {
   void assign(int vk);
   void showSwitch();
   void copyToSameNamedSlots(int index);
+  // Each cell's code as the layout in force stores it.
+  ControlValues cellValues() const;
   void paintCells(QPainter& painter);
   void paintKey(QPainter& painter, int cell);
 
@@ -87,6 +91,7 @@ class ButtonScreen : public QWidget, public ProfileScreen {
   QLabel* nameLabel_ = nullptr;
   ButtonKeyRule keyRule_;
   std::array<int, kButtonCellCount> cellKeys_{};
+  LoadedSlot loaded_;
   int selection_ = 0;
 };
 

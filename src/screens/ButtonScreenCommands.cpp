@@ -61,6 +61,21 @@ void ButtonScreen::loadSlot() {
   }
   showSwitch();
   update();
+  loaded_.take(context_.app, context_.library, cellValues());
+}
+
+void ButtonScreen::followSlot() {
+  if (!loaded_.holds(context_.app, context_.library)) loadSlot();
+}
+
+ControlValues ButtonScreen::cellValues() const {
+  ControlValues values;
+  const int l = layout();
+  for (int cell = 0; cell < kButtonCellCount; ++cell) {
+    values.emplace_back(kButtonCells[static_cast<std::size_t>(cell)].recordIndex,
+                        static_cast<float>(keyToUsage(l, cellKey(cell))));
+  }
+  return values;
 }
 
 bool ButtonScreen::collectChanges() {
@@ -68,20 +83,16 @@ bool ButtonScreen::collectChanges() {
   if (index < 0) return false;
   const AppState& app = context_.app;
   ProfileLibrary& library = context_.library;
-  auto& edited = library.editValues[static_cast<std::size_t>(index)];
+  if (loaded_.store(app, library, cellValues())) copyToSameNamedSlots(index);
+  const auto& edited = library.editValues[static_cast<std::size_t>(index)];
   const auto& saved = library.savedValues[static_cast<std::size_t>(index)];
   bool changed = false;
-  for (int cell = 0; cell < kButtonCellCount; ++cell) {
-    const auto record = static_cast<std::size_t>(kButtonCells[static_cast<std::size_t>(cell)].recordIndex);
-    const auto code = static_cast<float>(keyToUsage(layout(), cellKey(cell)));
-    if (code != saved[record]) changed = true;
-    edited[record] = code;
+  for (const ButtonCell& cell : kButtonCells) {
+    const auto record = static_cast<std::size_t>(cell.recordIndex);
+    changed = changed || !sameValue(edited[record], saved[record]);
   }
-  if (app.slotOff[static_cast<std::size_t>(index)] != app.savedSlotOff[static_cast<std::size_t>(index)]) {
-    changed = true;
-  }
-  copyToSameNamedSlots(index);
-  return changed;
+  const auto s = static_cast<std::size_t>(index);
+  return changed || app.slotOff[s] != app.savedSlotOff[s];
 }
 
 void ButtonScreen::copyToSameNamedSlots(int index) {
@@ -98,6 +109,7 @@ void ButtonScreen::copyToSameNamedSlots(int index) {
 void ButtonScreen::saveButtonScreen() {
   const int index = slotIndex();
   if (index < 0) return;
+  followSlot();
   AppState& app = context_.app;
   ProfileLibrary& library = context_.library;
   const std::string name = app.slotNames[static_cast<std::size_t>(index)];
@@ -118,11 +130,13 @@ void ButtonScreen::saveButtonScreen() {
     app.slotOff[static_cast<std::size_t>(other)] = off;
     app.savedSlotOff[static_cast<std::size_t>(other)] = off;
   }
+  loaded_.take(app, library, cellValues());
 }
 
 void ButtonScreen::resetToDefaults() {
   const int index = slotIndex();
   if (index < 0) return;
+  followSlot();
   AppState& app = context_.app;
   auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
   const int l = layout();
@@ -139,6 +153,7 @@ void ButtonScreen::resetToDefaults() {
                                    ProfileIndex::shortcutsOff, formatValue(0.0f));
   copyToSameNamedSlots(index);
   update();
+  loaded_.take(app, context_.library, cellValues());
 }
 
 void ButtonScreen::switchShortcuts(bool off) {

@@ -114,6 +114,7 @@ void HomeScreen::loadPictures() {
 
 void HomeScreen::buildFields() {
   nameLabel_ = new QLabel(this);
+  nameLabel_->setTextFormat(Qt::PlainText);  // a name is text, never markup
   nameLabel_->setObjectName(QString::number(kNameLabel));
   nameLabel_->setGeometry(1007, 24, 220, 30);
   nameLabel_->setFont(windowsFont(QStringLiteral("Arial"), 23));
@@ -162,6 +163,11 @@ void HomeScreen::loadSlot() {
   nameLabel_->setText(fromWindows1252(context_.app.slotNames[index]));
   fillFields();
   showSwitch();
+  loaded_.take(context_.app, context_.library, fieldValues());
+}
+
+void HomeScreen::followSlot() {
+  if (!loaded_.holds(context_.app, context_.library)) loadSlot();
 }
 
 void HomeScreen::fillFields() {
@@ -177,24 +183,21 @@ void HomeScreen::fillFields() {
   }
 }
 
-void HomeScreen::storeFields() {
-  auto& values = context_.library.editValues[static_cast<std::size_t>(slotIndex())];
+ControlValues HomeScreen::fieldValues() const {
+  ControlValues values;
   for (std::size_t i = 0; i < fields_.size(); ++i) {
-    values[kHomeFields[i].valueIndex] = fieldValue(fields_[i]->text(), kHomeFields[i].scale);
+    values.emplace_back(kHomeFields[i].valueIndex, fieldValue(fields_[i]->text(), kHomeFields[i].scale));
   }
+  return values;
 }
+
+void HomeScreen::storeFields() { loaded_.store(context_.app, context_.library, fieldValues()); }
 
 bool HomeScreen::collectChanges() {
   const int index = slotIndex();
   if (index < 0) return false;
   storeFields();
-  const ProfileLibrary& library = context_.library;
-  const AppState& app = context_.app;
-  const auto& edited = library.editValues[static_cast<std::size_t>(index)];
-  const auto& saved = library.savedValues[static_cast<std::size_t>(index)];
-  const bool valuesDiffer = !std::equal(edited.begin(), edited.begin() + kProfileSize, saved.begin());
-  return valuesDiffer || app.slotOff[index] != app.savedSlotOff[index] ||
-         app.slotNames[index] != app.savedSlotNames[index];
+  return slotUnsaved(context_.app, context_.library, index);
 }
 
 void HomeScreen::showSwitch() {

@@ -14,6 +14,7 @@
 #include <map>
 #include <string>
 
+#include "screens/LoadedSlot.h"
 #include "screens/ProfileScreen.h"
 #include "screens/ScreenContext.h"
 
@@ -52,6 +53,7 @@ class HomeScreen : public QWidget, public ProfileScreen {
   // The change check: fields into the slot's edit values; true when the slot
   // differs from what is saved (values, switch or name).
   bool collectChanges() override;
+  void followSlot() override;
 
   // Slot selection (tab 1 to 4) and the general-settings tab.
   void selectSlot(int slot);
@@ -93,6 +95,7 @@ class HomeScreen : public QWidget, public ProfileScreen {
   void connectCommands();
   void fillFields();
   void storeFields();
+  ControlValues fieldValues() const;
   void showSwitch();
   void switchSameNamedSlots(int slotIndex, uint8_t off, bool saved);
   void openLibraryScreen(int32_t screen);
@@ -107,6 +110,7 @@ class HomeScreen : public QWidget, public ProfileScreen {
   ChosenButtons* onOff_ = nullptr;
   QLabel* nameLabel_ = nullptr;
   std::array<QLineEdit*, 8> fields_{};
+  LoadedSlot loaded_;
   QTimer timer_;
   int selectedTab_ = 1;
   int noticeTicks_ = 0;

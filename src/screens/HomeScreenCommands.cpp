@@ -122,11 +122,14 @@ void HomeScreen::saveSlot() {
   switchSameNamedSlots(index, off, true);
   showSwitch();
   library.setProfileValue(index, name, ProfileIndex::shortcutsOff, formatValue(off));
+  // The fields now show what the slot holds.
+  loaded_.take(app, library, fieldValues());
 }
 
 void HomeScreen::resetSlot() {
   const int index = slotIndex();
   if (index < 0) return;
+  followSlot();
   auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
   for (int valueIndex : {ProfileIndex::sensitivity1, ProfileIndex::sensitivity2}) {
     edited[valueIndex] = defaultProfile[valueIndex];
@@ -138,12 +141,16 @@ void HomeScreen::resetSlot() {
   switchSameNamedSlots(index, 0, true);
   context_.library.setProfileValue(index, context_.app.slotNames[static_cast<std::size_t>(index)],
                                    ProfileIndex::shortcutsOff, formatValue(0.0f));
+  loaded_.take(context_.app, context_.library, fieldValues());
 }
 
 void HomeScreen::resetEditors() {
   for (int32_t screen : {kStickScreen, kButtonScreen}) {
     if (ProfileScreen* editor = context_.host.screen(screen)) editor->resetToDefaults();
   }
+  // The sensitivities and the switch were reset too: show them, so that
+  // leaving this screen does not write the old ones back.
+  loadSlot();
 }
 
 bool HomeScreen::activate() {
@@ -177,10 +184,13 @@ void HomeScreen::openEditor(int32_t screen, int32_t saveReason, int32_t page) {
 }
 
 void HomeScreen::quit() {
-  bool changed = collectChanges();
+  collectChanges();
   for (int32_t screen : {kStickScreen, kButtonScreen}) {
-    if (ProfileScreen* editor = context_.host.screen(screen)) changed = editor->collectChanges() || changed;
+    if (ProfileScreen* editor = context_.host.screen(screen)) editor->collectChanges();
   }
+  // Edits left in another slot (through an editor's slot tabs) count too:
+  // the prompt's Yes saves all four.
+  const bool changed = anySlotUnsaved(context_.app, context_.library);
   if (changed) context_.app.saveReason = 0;
   leadToScreen(*this, context_, changed ? kSavePromptScreen : kQuitPromptScreen);
 }

@@ -42,6 +42,7 @@ void PadProfilesList::buildNames() {
   font.setStyleHint(QFont::SansSerif);
   for (std::size_t i = 0; i < names_.size(); ++i) {
     auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);  // a name is text, never markup
     label->setObjectName(QString::number(kNameIds[i]));
     label->setGeometry(520, kNameTop[i], 350, 30);
     label->setFont(font);

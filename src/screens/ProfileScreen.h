@@ -15,6 +15,10 @@ class ProfileScreen {
   // slot's name and fill the controls from the slot's edit values.
   virtual void loadSlot() {}
 
+  // The slot's profile, name or keyboard layout may have changed elsewhere:
+  // fill the controls again unless they still show the slot as it is.
+  virtual void followSlot() {}
+
   // Takes the controls' values into the slot's edit values; true when the
   // slot now differs from what is saved for it.
   virtual bool collectChanges() { return false; }

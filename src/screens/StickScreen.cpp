@@ -85,6 +85,7 @@ void StickScreen::buildButtons() {
 void StickScreen::buildLabels() {
   const QFont font = windowsFont(QStringLiteral("Arial"), 23);
   nameLabel_ = new QLabel(this);
+  nameLabel_->setTextFormat(Qt::PlainText);  // a name is text, never markup
   nameLabel_->setObjectName(QString::number(kNameLabel));
   nameLabel_->setGeometry(135, 24, 220, 30);
   nameLabel_->setFont(font);
@@ -212,6 +213,7 @@ std::string StickScreen::slotName() const {
 void StickScreen::showEvent(QShowEvent* event) {
   context_.app.ScreenId = kStickScreen;
   reloadPictures();
+  followSlot();
   QWidget::showEvent(event);
 }
 

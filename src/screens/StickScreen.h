@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "screens/LoadedSlot.h"
 #include "screens/ProfileScreen.h"
 #include "screens/ScreenContext.h"
 #include "screens/StickZones.h"
@@ -54,6 +55,7 @@ class StickScreen : public QWidget, public ProfileScreen {
   // ProfileScreen.
   void loadSlot() override { loadStickScreen(); }
   bool collectChanges() override { return applyStickScreen(); }
+  void followSlot() override;
   void resetToDefaults() override;
   void reloadPictures() override;
 
@@ -109,6 +111,13 @@ class StickScreen : public QWidget, public ProfileScreen {
   void followHelp(QPoint place);
   void setListsEnabled(bool enabled);
   void copyToSameNamed();
+  // Each control's profile index and the value it shows.
+  ControlValues controlValues() const;
+  // The controls now show the slot's edit values.
+  void remember();
+  // Before a reset of some controls: what the others show is stored, or,
+  // when they show another profile, they are filled from the slot.
+  void settle();
   // The items chosen in the two lists, as stored.
   int chosenLatencyMs() const;
   float chosenThreshold() const;
@@ -129,6 +138,7 @@ class StickScreen : public QWidget, public ProfileScreen {
   std::array<QWidget*, kHelpPoints> helpPoints_{};
   std::array<bool, kHelpPoints> hover_{};
   StickZones zones_;
+  LoadedSlot loaded_;
   QTimer timer_;
   bool dragging_ = false;
   bool rejectNext_ = false;

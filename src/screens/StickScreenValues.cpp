@@ -73,6 +73,21 @@ void StickScreen::loadStickScreen() {
   }
   showWidths(widths);
   hover_.fill(false);
+  remember();
+}
+
+void StickScreen::remember() { loaded_.take(context_.app, context_.library, controlValues()); }
+
+void StickScreen::followSlot() {
+  if (!loaded_.holds(context_.app, context_.library)) loadStickScreen();
+}
+
+void StickScreen::settle() {
+  if (loaded_.holds(context_.app, context_.library)) {
+    applyStickScreen();
+  } else {
+    loadStickScreen();
+  }
 }
 
 int StickScreen::chosenLatencyMs() const {
@@ -83,13 +98,9 @@ float StickScreen::chosenThreshold() const {
   return kThresholdItemValues.at(static_cast<std::size_t>(thresholdList_->currentIndex()));
 }
 
-bool StickScreen::applyStickScreen() {
-  const int index = slotIndex();
-  if (index < 0) return false;
-  auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
-  const auto& saved = context_.library.savedValues[static_cast<std::size_t>(index)];
+ControlValues StickScreen::controlValues() const {
   const auto hundredths = [](int n) { return static_cast<float>(n / 100.0); };
-  const std::pair<int, float> applied[] = {
+  return {
       {ProfileIndex::staticDeadZone, hundredths(staticField_->number())},
       {ProfileIndex::dynamicDeadZone, hundredths(dynamicField_->number())},
       {ProfileIndex::latencyMs, static_cast<float>(chosenLatencyMs())},
@@ -100,18 +111,27 @@ bool StickScreen::applyStickScreen() {
       {ProfileIndex::mediumZone, hundredths(zones_.width(StickZones::kMedium))},
       {ProfileIndex::bigZone, hundredths(zones_.width(StickZones::kBig))},
   };
+}
+
+bool StickScreen::applyStickScreen() {
+  const int index = slotIndex();
+  if (index < 0) return false;
+  const ControlValues shown = controlValues();
+  if (loaded_.store(context_.app, context_.library, shown)) copyToSameNamed();
+  const auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
+  const auto& saved = context_.library.savedValues[static_cast<std::size_t>(index)];
   bool changed = false;
-  for (const auto& [at, value] : applied) {
-    edited[static_cast<std::size_t>(at)] = value;
-    changed = changed || value != saved[static_cast<std::size_t>(at)];
+  for (const auto& [at, value] : shown) {
+    const auto i = static_cast<std::size_t>(at);
+    changed = changed || !sameValue(edited[i], saved[i]);
   }
-  copyToSameNamed();
   return changed;
 }
 
 void StickScreen::saveStickScreen() {
   const int index = slotIndex();
   if (index < 0) return;
+  followSlot();
   ProfileLibrary& library = context_.library;
   const std::string name = slotName();
   const auto write = [&](int line, const std::string& text) {
@@ -143,6 +163,7 @@ void StickScreen::saveStickScreen() {
     auto& target = library.savedValues[static_cast<std::size_t>(other)];
     std::copy(saved.begin(), saved.begin() + kProfileSize, target.begin());
   }
+  remember();
 }
 
 void StickScreen::copyToSameNamed() {
@@ -165,6 +186,7 @@ void StickScreen::resetToDefaults() {
 void StickScreen::resetDeadZones() {
   const int index = slotIndex();
   if (index < 0) return;
+  settle();
   auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
   for (int at : {ProfileIndex::staticDeadZone, ProfileIndex::dynamicDeadZone,
                  ProfileIndex::latencyMs, ProfileIndex::activationThreshold,
@@ -181,9 +203,11 @@ void StickScreen::resetDeadZones() {
     sensitivities_[i]->load(QString::number(truncatedProduct(value, 1.0f).value_or(1)));
   }
   copyToSameNamed();
+  remember();
 }
 
 void StickScreen::resetZones() {
+  settle();
   StickZones::Widths widths{};
   for (int zone = 0; zone < StickZones::kCount; ++zone) {
     widths[static_cast<std::size_t>(zone)] =
@@ -198,6 +222,7 @@ void StickScreen::resetZones() {
     edited[static_cast<std::size_t>(zoneIndex(zone))] = defaultProfile[zoneIndex(zone)];
   }
   copyToSameNamed();
+  remember();
 }
 
 }  // namespace ostrel
