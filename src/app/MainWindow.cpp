@@ -140,10 +140,15 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // The pad's handles go first, then the program ends the usual way.
-  context_.link.closePad();
-  event->accept();
-  context_.shell.quit();
+  // The title bar's close button or Alt+F4 never ends the program by
+  // itself: the screen in view answers it as its own way out would (the
+  // first screen's QUIT, the home screen's Quit, ...).
+  event->ignore();
+  if (container_) {
+    container_->closeRequested();
+  } else {
+    context_.shell.quit();
+  }
 }
 
 void MainWindow::openProfileWindow() {
@@ -192,12 +197,17 @@ void MainWindow::linkStateChanged(int32_t) {
 }
 
 void MainWindow::graceTimeEnded() {
-  if (context_.app.LinkState == kNoPad) refreshContainer();
+  if (container_ && context_.app.LinkState == kNoPad) {
+    container_->update();
+    container_->padGone();
+  }
   refresh();
 }
 
 void MainWindow::padDataChanged() {
-  if (container_) container_->update();
+  if (!container_) return;
+  container_->update();
+  container_->followSlot();
 }
 
 void MainWindow::languageReceived(int language) {
@@ -207,7 +217,10 @@ void MainWindow::languageReceived(int language) {
 
 void MainWindow::connectionSequenceDone() {
   // The language folder now follows the pad.
-  if (container_) container_->update();
+  if (container_) {
+    container_->update();
+    container_->followSlot();
+  }
   refresh();
 }
 

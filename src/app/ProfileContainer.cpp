@@ -104,10 +104,13 @@ void ProfileContainer::addUpdateScreen(const ScreenContext& screens) {
 
 void ProfileContainer::showCurrentScreen() {
   followLanguage();
+  const int32_t link = context_.app.LinkState;
   // In DFU mode the pad is still there: the update screen (which recovery
   // chose) or the screen it leads to stays in view.
-  if (context_.app.LinkState == kPadConnected || context_.app.LinkState == kPadDfu) {
+  if (link == kPadConnected || link == kPadDfu) padGone_ = false;
+  if (link == kPadConnected || link == kPadDfu || (link == kNoPad && !padGone_)) {
     showScreen(context_.app.ScreenId);
+    followSlot();
     return;
   }
   for (const Page& each : pages_) {
@@ -115,6 +118,43 @@ void ProfileContainer::showCurrentScreen() {
   }
   notConnected_->show();
   notConnected_->update();
+}
+
+void ProfileContainer::padGone() {
+  padGone_ = true;
+  showCurrentScreen();
+}
+
+int32_t ProfileContainer::shownScreen() const {
+  for (int32_t number = 1; number <= kScreenCount; ++number) {
+    if (QWidget* widget = page(number); widget && widget->isVisible()) return number;
+  }
+  return 0;
+}
+
+void ProfileContainer::followSlot() {
+  if (ProfileScreen* shown = screen(shownScreen())) shown->followSlot();
+}
+
+void ProfileContainer::closeRequested() {
+  const int32_t shown = shownScreen();
+  if (shown == 0) {
+    // The not-connected screen: its QUIT.
+    context_.shell.quit();
+    return;
+  }
+  // Leaving a prompt unanswered, or the pad in its boot loader, is no way out.
+  if (shown == kSavePromptScreen || shown == kQuitPromptScreen) return;
+  if (auto* update = dynamic_cast<UpdateScreen*>(screen(kUpdateScreen)); update && shown == kUpdateScreen) {
+    const int32_t state = update->updateState();
+    if (state == UpdateScreen::kWaitingForDfu || state == UpdateScreen::kProgramming) return;
+  }
+  // Elsewhere the home screen's Quit: what the screen in view holds is kept
+  // as the slot's edit, then the save prompt or the quit prompt.
+  auto* home = dynamic_cast<HomeScreen*>(screen(kHomeScreen));
+  if (!home) return;
+  page(shown)->hide();
+  home->quit();
 }
 
 void ProfileContainer::followLanguage() {

@@ -34,8 +34,17 @@ class ProfileContainer : public QWidget, public ScreenHost {
   // hides every other one, the not-connected screen included.
   void showScreen(int32_t screenNumber);
 
+  // While the pad is away but its grace time runs, the screens still lead to
+  // each other; the not-connected screen comes only once it has ended.
   void showCurrentScreen() override;
   ProfileScreen* screen(int32_t screenNumber) override;
+  // The pad's grace time ended without it (LinkState not 1 or 3).
+  void padGone();
+  // The pad's answers may have changed the current slot under the screen
+  // in view: it fills its controls again if so.
+  void followSlot();
+  // A window-manager close request: the way out of the screen in view.
+  void closeRequested();
   void openWebAddress(const std::string& address) override;
   void quitProgram() override;
 
@@ -54,11 +63,14 @@ class ProfileContainer : public QWidget, public ScreenHost {
   int32_t heldScreen(int32_t screenNumber) const;
   void addUpdateScreen(const ScreenContext& screens);
   void followLanguage();
+  // The screen in view, 0 for none (the not-connected screen).
+  int32_t shownScreen() const;
 
   AppContext& context_;
   std::array<Page, kScreenCount> pages_{};
   NotConnectedScreen* notConnected_ = nullptr;
   int shownLanguage_ = 0;
+  bool padGone_ = false;
 };
 
 }  // namespace ostrel

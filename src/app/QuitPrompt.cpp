@@ -4,25 +4,19 @@
 
 #include "app/ProcessShell.h"
 #include "app/ProfileContainer.h"
-#include "app/placeButton.h"
 #include "controls/PictureCache.h"
-#include "controls/ImageButton.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
 
 QuitPrompt::QuitPrompt(AppContext& context, ProfileContainer& container)
-    : QWidget(&container), context_(context), container_(container) {
+    : QWidget(&container), context_(context), container_(container), buttons_(context.pictures, this) {
   setObjectName(QStringLiteral("158"));
-  ImageButton* yes = addButton(kYesId, "Screen7/quityes.png", {528, 369});
-  ImageButton* no = addButton(kNoId, "Screen7/quitno.png", {683, 369});
-  connect(yes, &ImageButton::clicked, this, [this] { context_.shell.endProcess(kYesExitCode); });
-  connect(no, &ImageButton::clicked, this, [this] { container_.showScreen(kHomeScreen); });
-}
-
-ImageButton* QuitPrompt::addButton(int id, const char* picture, QPoint place) {
-  return placeButton(context_.pictures, this, id,
-                     QString::fromStdString(context_.app.resourceFolder) + picture, place);
+  buttons_.add(kYesId, "Screen7/quityes.png", {528, 369});
+  buttons_.add(kNoId, "Screen7/quitno.png", {683, 369});
+  buttons_.loadPictures(context_.app.resourceFolder);
+  buttons_.onClick(kYesId, [this] { context_.shell.endProcess(kYesExitCode); });
+  buttons_.onClick(kNoId, [this] { container_.showScreen(kHomeScreen); });
 }
 
 void QuitPrompt::paintEvent(QPaintEvent*) {
@@ -31,6 +25,12 @@ void QuitPrompt::paintEvent(QPaintEvent*) {
   const QRect full(0, 0, 1280, 720);
   painter.fillRect(full, Qt::black);
   painter.drawPixmap(full, context_.pictures.languagePicture(QStringLiteral("Screen-11.jpg")));
+}
+
+void QuitPrompt::showEvent(QShowEvent* event) {
+  // The language may have changed since the last time: Yes and No follow it.
+  buttons_.followFolder(context_.app.resourceFolder);
+  QWidget::showEvent(event);
 }
 
 }  // namespace ostrel

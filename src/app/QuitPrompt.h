@@ -6,11 +6,11 @@
 
 #include "app/AppContext.h"
 #include "screens/ProfileScreen.h"
+#include "screens/ScreenButtons.h"
 
 namespace ostrel {
 
 class ProfileContainer;
-class ImageButton;
 
 class QuitPrompt : public QWidget, public ProfileScreen {
   Q_OBJECT
@@ -25,12 +25,12 @@ class QuitPrompt : public QWidget, public ProfileScreen {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
-  ImageButton* addButton(int id, const char* picture, QPoint place);
-
   AppContext& context_;
   ProfileContainer& container_;
+  ScreenButtons buttons_;
 };
 
 }  // namespace ostrel
