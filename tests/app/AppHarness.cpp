@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "controls/ImageButton.h"
 #include "link/ControllerLink.h"
 
 namespace ostrel::test {
@@ -83,6 +84,14 @@ QImage composed(const QStringList& fullWindow, const QString& picture, QRect pla
   }
   if (!picture.isEmpty()) painter.drawPixmap(place, QPixmap::fromImage(QImage(root + picture)));
   return image;
+}
+
+bool showsPicture(QWidget* button, const QString& picture) {
+  auto* image = qobject_cast<ImageButton*>(button);
+  const QImage whole(AppHarness::resourceRoot() + "/" + picture);
+  if (!image || whole.isNull()) return false;
+  const QImage frame = whole.copy(0, 0, image->width(), image->height()).convertToFormat(QImage::Format_ARGB32);
+  return image->renderImage().convertToFormat(QImage::Format_ARGB32) == frame;
 }
 
 int differingPixels(const QImage& a, const QImage& b) {

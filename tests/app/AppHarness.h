@@ -84,6 +84,9 @@ QImage ownPainting(QWidget& widget);
 // The pictures (relative to the resource root) drawn over each other over the
 // whole window, and at last one picture in a rectangle when given.
 QImage composed(const QStringList& fullWindow, const QString& picture = {}, QRect place = {});
+// Whether an image button shows the normal frame (the left half) of picture,
+// below the resource root.
+bool showsPicture(QWidget* button, const QString& picture);
 // Pixels that differ between two pictures of the same size (all when the
 // sizes differ).
 int differingPixels(const QImage& a, const QImage& b);

@@ -51,15 +51,6 @@ struct EditorWiring : ::testing::Test, AppHarness {
   }
 };
 
-// The button's normal frame is the left half of picture (below the resource root).
-bool showsPicture(QWidget* button, const QString& picture) {
-  auto* png = qobject_cast<ImageButton*>(button);
-  const QImage whole(AppHarness::resourceRoot() + "/" + picture);
-  if (!png || whole.isNull()) return false;
-  const QImage frame = whole.copy(0, 0, png->width(), png->height()).convertToFormat(QImage::Format_ARGB32);
-  return png->renderImage().convertToFormat(QImage::Format_ARGB32) == frame;
-}
-
 TEST_F(EditorWiring, AimLeadsToTheStickScreenWithTheSlotLoadedAndHomeLeadsBack) {
   nameSlot(1, "Sniper");
   edited(1)[ProfileIndex::staticDeadZone] = 0.25f;

@@ -3,6 +3,8 @@
 // its boot loader on '^', and the boot loader that brings the pad back
 // running what was flashed. Timer 1 is driven by hand.
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QTest>
 
 #include <filesystem>
@@ -151,6 +153,26 @@ TEST_F(UpdateScreenTest, OfferAndYesUpdateThePadWhichComesBackWithTheNewVersion)
   EXPECT_EQ(harness.state().ScreenId, kGeneralScreen);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
   EXPECT_TRUE(tickUntil([&] { return !screen().timer().isActive(); }));
+}
+
+// Leaving while the pad is in its boot loader would strand it there: a
+// window-manager close request is refused until the pad is through.
+TEST_F(UpdateScreenTest, ACloseRequestWhileThePadIsFlashedIsRefused) {
+  serveVersion("1.10");
+  serveFirmware();
+  openGeneralScreen();
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  for (const int32_t busy : {UpdateScreen::kWaitingForDfu, UpdateScreen::kProgramming}) {
+    ASSERT_TRUE(tickUntilState(busy));
+    QCloseEvent close;
+    QApplication::sendEvent(&harness.window(), &close);
+    EXPECT_TRUE(screen().isVisible());
+    EXPECT_EQ(state(), busy);
+  }
+  EXPECT_EQ(harness.shell.quits, 0);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
 }
 
 // OK pressed the moment success shows: the request that restarts the pad is
