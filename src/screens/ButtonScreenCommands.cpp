@@ -109,7 +109,6 @@ void ButtonScreen::copyToSameNamedSlots(int index) {
 void ButtonScreen::saveButtonScreen() {
   const int index = slotIndex();
   if (index < 0) return;
-  followSlot();
   AppState& app = context_.app;
   ProfileLibrary& library = context_.library;
   const std::string name = app.slotNames[static_cast<std::size_t>(index)];
@@ -136,7 +135,6 @@ void ButtonScreen::saveButtonScreen() {
 void ButtonScreen::resetToDefaults() {
   const int index = slotIndex();
   if (index < 0) return;
-  followSlot();
   AppState& app = context_.app;
   auto& edited = context_.library.editValues[static_cast<std::size_t>(index)];
   const int l = layout();

@@ -184,13 +184,13 @@ void HomeScreen::openEditor(int32_t screen, int32_t saveReason, int32_t page) {
 }
 
 void HomeScreen::quit() {
-  collectChanges();
+  bool changed = collectChanges();
   for (int32_t screen : {kStickScreen, kButtonScreen}) {
-    if (ProfileScreen* editor = context_.host.screen(screen)) editor->collectChanges();
+    if (ProfileScreen* editor = context_.host.screen(screen)) changed = editor->collectChanges() || changed;
   }
   // Edits left in another slot (through an editor's slot tabs) count too:
   // the prompt's Yes saves all four.
-  const bool changed = anySlotUnsaved(context_.app, context_.library);
+  changed = changed || anySlotUnsaved(context_.app, context_.library);
   if (changed) context_.app.saveReason = 0;
   leadToScreen(*this, context_, changed ? kSavePromptScreen : kQuitPromptScreen);
 }

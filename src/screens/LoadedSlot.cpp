@@ -32,16 +32,19 @@ void LoadedSlot::take(const AppState& app, const ProfileLibrary& library, Contro
   shown_ = std::move(shown);
 }
 
-bool LoadedSlot::holds(const AppState& app, const ProfileLibrary& library) const {
+bool LoadedSlot::sameSlotAndLayout(const AppState& app) const {
   const int index = currentIndex(app);
-  if (index < 0 || index != index_) return false;
-  const auto slot = static_cast<std::size_t>(index);
-  return app.slotNames[slot] == name_ && app.currentKeyboardLayout() == layout_ &&
-         sameRecord(values_, library.editValues[slot]);
+  return index >= 0 && index == index_ && app.currentKeyboardLayout() == layout_;
+}
+
+bool LoadedSlot::holds(const AppState& app, const ProfileLibrary& library) const {
+  if (!sameSlotAndLayout(app)) return false;
+  const auto slot = static_cast<std::size_t>(index_);
+  return app.slotNames[slot] == name_ && sameRecord(values_, library.editValues[slot]);
 }
 
 bool LoadedSlot::store(const AppState& app, ProfileLibrary& library, const ControlValues& now) {
-  if (!holds(app, library) || now.size() != shown_.size()) return false;
+  if (!sameSlotAndLayout(app) || now.size() != shown_.size()) return false;
   auto& edited = library.editValues[static_cast<std::size_t>(index_)];
   for (std::size_t i = 0; i < now.size(); ++i) {
     const auto [at, value] = now[i];

@@ -1,13 +1,14 @@
 #pragma once
 // What an editor's controls were filled from: the slot, its name, the
 // keyboard layout and the slot's edit values at that moment, with the value
-// each control showed. The controls stand for the slot only while all of
-// that still holds; once the slot, its profile or the layout changed
-// elsewhere (a slot tab, a list's load, the pad's profiles arriving, ...)
-// they show another profile and must be filled again before they count.
+// each control showed. Once the slot, its profile or the layout changed
+// elsewhere (a slot tab, a list's load, the pad's profiles arriving, ...) the
+// controls show another profile and are filled again when next shown.
 //
-// Storing takes only the values whose control changed since filling, so an
-// editor that was merely looked at never rounds or rewrites a value.
+// Storing takes only the values whose control the person changed since
+// filling, and only into the slot they were filled for under the same
+// layout: an editor that was merely looked at never rounds or rewrites a
+// value, and one filled for another slot or layout writes nothing.
 
 #include <array>
 #include <cstdint>
@@ -29,11 +30,11 @@ class LoadedSlot {
  public:
   // The controls now show the current slot's edit values as shown.
   void take(const AppState& app, const ProfileLibrary& library, ControlValues shown);
-  // True while the controls still stand for the current slot's profile.
+  // True while the controls still show the current slot's profile as it is.
   bool holds(const AppState& app, const ProfileLibrary& library) const;
   // Stores each value of now whose control changed since take into the
   // current slot's edit values, then takes again. False, storing nothing,
-  // when the controls no longer hold the slot.
+  // when the controls were filled for another slot or keyboard layout.
   bool store(const AppState& app, ProfileLibrary& library, const ControlValues& now);
 
  private:
@@ -41,6 +42,7 @@ class LoadedSlot {
   std::string name_;
   int32_t layout_ = -1;
   ProfileRecord values_{};
+  bool sameSlotAndLayout(const AppState& app) const;
   ControlValues shown_;
 };
 

@@ -131,7 +131,6 @@ bool StickScreen::applyStickScreen() {
 void StickScreen::saveStickScreen() {
   const int index = slotIndex();
   if (index < 0) return;
-  followSlot();
   ProfileLibrary& library = context_.library;
   const std::string name = slotName();
   const auto write = [&](int line, const std::string& text) {

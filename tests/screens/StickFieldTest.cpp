@@ -152,11 +152,16 @@ TEST_F(StickScreenTest, RefusedStoredValuesLeaveTheFieldsAndListsAsTheyWere) {
   EXPECT_EQ(stickControl<QComboBox>(1161)->currentText(), "Level 5");
   EXPECT_EQ(text(1159), "1");
   EXPECT_EQ(text(1163), "7");
-  // Apply stores what the controls show.
+  // Apply stores only what the person changed: looking at the screen leaves
+  // the stored values alone, a change takes what the control shows.
   stick->applyStickScreen();
-  EXPECT_EQ(edited[ProfileIndex::staticDeadZone], 0.1f);
-  EXPECT_EQ(edited[ProfileIndex::latencyMs], 1200.0f);
-  EXPECT_EQ(edited[ProfileIndex::sensitivity2], 7.0f);
+  EXPECT_EQ(edited[ProfileIndex::staticDeadZone], 1.5f);
+  EXPECT_EQ(edited[ProfileIndex::latencyMs], 1000.0f);
+  EXPECT_EQ(edited[ProfileIndex::sensitivity2], 7.9f);
+  stickControl<QComboBox>(1160)->setCurrentIndex(0);
+  stick->applyStickScreen();
+  EXPECT_EQ(edited[ProfileIndex::latencyMs], 0.0f);
+  EXPECT_EQ(edited[ProfileIndex::staticDeadZone], 1.5f);
 }
 
 }  // namespace
