@@ -49,7 +49,7 @@ dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }'
 res=usr/share/ostrel-controller/res
 # The pictures: every one the build drew, and nothing else.
 grep "^$res/" files.txt >pictures.txt || true
-(cd "$build/bin" && find res -type f | sed "s|^|usr/share/ostrel-controller/|" | sort) >drawn.txt
+(cd "$build/bin/res" && find . -type f | sed "s|^\.|$res|" | sort) >drawn.txt
 diff drawn.txt pictures.txt >/dev/null || { diff drawn.txt pictures.txt | head -20; fail "the package's pictures differ from the build's"; }
 # Everything else, exactly; the AppStream file is named after its component id.
 metainfo=$(grep -E '^usr/share/metainfo/[^/]+\.metainfo\.xml$' files.txt || true)
