@@ -2,6 +2,7 @@
 // box pictures and the application icon. They carry no words, since every
 // language shows them.
 
+#include "AppIconArt.h"
 #include "Art.h"
 #include "FlagArt.h"
 #include "PadArt.h"
@@ -73,21 +74,6 @@ QImage comboArrow(const PaintContext& ctx) {
   return image;
 }
 
-QImage appIcon(const PaintContext& ctx) {
-  QImage image = Art::canvas(ctx);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(8, 8, 240, 240);
-  QLinearGradient fill(r.topLeft(), r.bottomLeft());
-  fill.setColorAt(0, style::kTealBright);
-  fill.setColorAt(1, style::kTealDeep);
-  p.setPen(Qt::NoPen);
-  p.setBrush(fill);
-  p.drawRoundedRect(r, 52, 52);
-  PadArt::draw(p, r.adjusted(18, 30, -18, -30), PadControl::None);
-  return image;
-}
-
 }  // namespace
 
 void registerSharedPictures(PictureSet& set) {
@@ -96,7 +82,8 @@ void registerSharedPictures(PictureSet& set) {
   set.add("Tick-Off.png", [](const PaintContext& ctx) { return tick(ctx, false); });
   set.add("combobox.png", comboGround);
   set.add(std::string(kComboArrowPicture), comboArrow);
-  set.add(std::string(kAppIconPicture), appIcon);
+  set.add(std::string(kAppIconPicture),
+          [](const PaintContext& ctx) { return AppIconArt::draw(ctx.entry.width); });
 }
 
 }  // namespace ostrel

@@ -1,11 +1,13 @@
 // The picture generator: writes every picture of the program's screens into a
 // res/ folder, or (with --contact-sheets) one overview picture per language of
-// an existing res/ folder. Fails when a picture or a text is missing or a text
-// does not fit its box.
+// an existing res/ folder, or (with --icons) the application icon at the given
+// sizes into a hicolor icon theme tree. Fails when a picture or a text is
+// missing or a text does not fit its box.
 
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "AppIconArt.h"
 #include "ContactSheet.h"
 #include "PictureSet.h"
 
@@ -18,9 +20,17 @@ int main(int argc, char** argv) {
     for (const QString& failure : failures) err << failure << "\n";
     return failures.isEmpty() ? 0 : 1;
   }
+  if (args.size() >= 4 && args[1] == "--icons") {
+    QList<int> sizes;
+    for (const QString& size : args.mid(3)) sizes << size.toInt();
+    const QStringList failures = ostrel::AppIconArt::writeThemeSizes(args[2], sizes);
+    for (const QString& failure : failures) err << "picture generator: cannot write " << failure << "\n";
+    return failures.isEmpty() ? 0 : 1;
+  }
   if (args.size() != 3) {
     err << "usage: ostrel-picgen RES_DIR TEXTS_DIR\n"
-        << "       ostrel-picgen --contact-sheets RES_DIR OUT_DIR\n";
+        << "       ostrel-picgen --contact-sheets RES_DIR OUT_DIR\n"
+        << "       ostrel-picgen --icons THEME_DIR SIZE...\n";
     return 2;
   }
   const QStringList failures = ostrel::PictureSet::standard().generate(args[1], args[2]);

@@ -32,6 +32,12 @@ int32_t fillNames(const std::string& text, std::array<std::string, kNameCapacity
 bool ProfileLibrary::ensureFolders() {
   Lock lock(lock_);
   bool usable = ready();
+  if (usable) {
+    // The user's data folder (~/.local/share/ostrel-controller) does not
+    // exist before the first run, nor may its parents.
+    std::error_code ec;
+    fs::create_directories(AtomicFile::pathOf(basePath), ec);
+  }
   for (const char* folder : kFolders) {
     if (!usable) break;
     const fs::path path = AtomicFile::pathOf(at(folder));

@@ -1,6 +1,6 @@
 # Installs the program into a DESTDIR folder below the build tree and checks
-# the installed tree and the udev rule's text. No udev daemon is asked; the
-# machine's own folders are never touched.
+# the installed tree, the icon sizes and the udev rule's text. No udev daemon
+# is asked; the machine's own folders are never touched.
 #   cmake -DBUILD_DIR=<build> -P InstallTest.cmake
 cmake_minimum_required(VERSION 3.25)
 set(root "${BUILD_DIR}/install-test")
@@ -20,8 +20,11 @@ set(expected
   usr/share/ostrel-controller/res/English/Screen-2.jpg
   usr/share/ostrel-controller/res/Portuguese/Screen7/quityes.png
   usr/share/applications/ostrel-controller.desktop
-  usr/share/icons/hicolor/256x256/apps/ostrel-controller.png
+  usr/share/man/man1/ostrel-controller.1.gz
   usr/lib/udev/rules.d/70-ostrel-controller.rules)
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/ostrel-controller.png)
+endforeach()
 foreach(file IN LISTS expected)
   if(NOT EXISTS "${root}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
@@ -31,8 +34,22 @@ endforeach()
 # Nothing lands outside the program's own places.
 file(GLOB_RECURSE installed RELATIVE "${root}" "${root}/*")
 foreach(file IN LISTS installed)
-  if(NOT file MATCHES "^usr/(bin/ostrel-controller|share/ostrel-controller/res/|share/applications/ostrel-controller\\.desktop|share/icons/hicolor/256x256/apps/ostrel-controller\\.png|lib/udev/rules\\.d/70-ostrel-controller\\.rules)")
+  if(NOT file MATCHES "^usr/(bin/ostrel-controller|share/ostrel-controller/res/.+|share/applications/ostrel-controller\\.desktop|share/icons/hicolor/[0-9]+x[0-9]+/apps/ostrel-controller\\.png|share/metainfo/[^/]+\\.metainfo\\.xml|share/man/man1/ostrel-controller\\.1\\.gz|lib/udev/rules\\.d/70-ostrel-controller\\.rules)$")
     message(FATAL_ERROR "installed where it should not be: ${file}")
+  endif()
+endforeach()
+
+# Each icon is a PNG of its folder's size (width and height from its header).
+foreach(size 16 24 32 48 64 128 256)
+  file(READ "${root}/usr/share/icons/hicolor/${size}x${size}/apps/ostrel-controller.png" header LIMIT 24 HEX)
+  math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REGEX REPLACE "^0x" "" side "${side}")
+  string(TOLOWER "${side}" side)
+  string(LENGTH "${side}" digits)
+  math(EXPR pad "8 - ${digits}")
+  string(REPEAT "0" ${pad} zeros)
+  if(NOT header STREQUAL "89504e470d0a1a0a0000000d49484452${zeros}${side}${zeros}${side}")
+    message(FATAL_ERROR "the ${size}x${size} icon is not a PNG of that size: ${header}")
   endif()
 endforeach()
 

@@ -36,6 +36,17 @@ TEST_F(LibraryTest, FirstRunMakesFoldersVersionDefaultProfileAndSlotList) {
   EXPECT_EQ(read("Version/version.klt"), "0.5");
 }
 
+// An installed program's data root is the user's data folder, which is not
+// there before the first run, and its parent may be missing too.
+TEST_F(LibraryTest, FirstRunMakesAMissingDataRootWithItsParents) {
+  const std::filesystem::path missing = root / "share" / "ostrel-controller";
+  lib->basePath = missing.string() + testing::separator;
+  ASSERT_TRUE(lib->ensureFolders());
+  EXPECT_TRUE(lib->problem().empty());
+  EXPECT_TRUE(std::filesystem::is_directory(missing / "Myprofile"));
+  EXPECT_EQ(testing::readAll(missing / "Version" / "version.klt"), "1.00");
+}
+
 // A Default profile the user edited survives a lost slot list.
 TEST_F(LibraryTest, FirstRunKeepsAnExistingDefaultProfile) {
   ASSERT_TRUE(lib->ensureFolders());
