@@ -448,7 +448,11 @@ void DfuEngine::reportOperationError(uint32_t code) {
 
 void DfuEngine::onDfuDeviceChange(const UsbDeviceEvent& event) {
   const bool writing = record_.operation == kOperationErase || record_.operation == kOperationUpgrade;
-  if (!event.arrived && operationHandle && writing && equalsIgnoreCase(event.path, currentPath_)) {
+  if (operationHandle && writing) {
+    // Selecting a device talks to it: it would reset the pad being written
+    // and move its address pointer under the blocks. Only the pad's own
+    // removal matters now.
+    if (event.arrived || !equalsIgnoreCase(event.path, currentPath_)) return;
     prt_.stopOperation(operationHandle);
     destroyImages();
     operationHandle = 0;

@@ -46,6 +46,8 @@ class DfuEngine {
   void startUpgrade();
   void pollOperation();
   void leaveDfuMode();
+  // While an erase or programming pass runs, only the removal of the device
+  // being written is taken (it ends the pass); other changes are let be.
   void onDfuDeviceChange(const UsbDeviceEvent& event);
   void reportOperationError(uint32_t code);
   // Leaving the update screen: stops the operation behind operationHandle.

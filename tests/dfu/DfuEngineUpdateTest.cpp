@@ -2,6 +2,9 @@
 
 #include "DfuEngineFixture.h"
 
+#include <atomic>
+#include <thread>
+
 namespace ostrel::test {
 namespace {
 
@@ -159,6 +162,68 @@ TEST_F(DfuEngineUpdate, StuckDeviceEndsWithoutHanging) {
   EXPECT_EQ(engine->upgradeFinished, 0);
   EXPECT_EQ(pad->erasedSectors(), 1u) << "the first erase never finished; no other was sent";
 }
+
+// Another USB device arriving or leaving while the pad is erased or
+// programmed: the pass is held at the point named while the engine takes the
+// change, then goes on.
+struct Interference {
+  const char* name;
+  uint32_t erased, written;  // the point: after this many sector erases and block writes
+  bool arrival;              // another device arrives; else one leaves
+};
+
+class OtherDevicesDuringTheUpdate : public DfuEngineFixture, public ::testing::WithParamInterface<Interference> {};
+
+TEST_P(OtherDevicesDuringTheUpdate, LeaveEveryBlockWrittenOnceAtItsOwnAddress) {
+  const Interference& c = GetParam();
+  const DfuseFile file = multiElementImage();
+  writeFirmware("Ostrel.dfu", file);
+  SimulatedDfuseConfig other;
+  other.protocol = 1;  // an unrelated device in its application mode
+  other.vendor = 0x1234;
+  plugPad(other, "usb-001-002-1234-0001");
+  auto pad = plugPad();
+  const std::thread::id testThread = std::this_thread::get_id();
+  std::atomic<bool> interfered{false};
+  pad->setAfterRequest([&](uint32_t erased, uint32_t written) {
+    if (erased != c.erased || written != c.written || std::this_thread::get_id() == testThread ||
+        interfered.exchange(true))
+      return;
+    const size_t before = delivered;
+    if (c.arrival)
+      bus.plug("usb-001-009-1234-0002", std::make_shared<SimulatedDfuseDevice>(other, clock));
+    else
+      bus.unplug("usb-001-002-1234-0001");
+    eventually([&] { return delivered > before; });
+  });
+  startAsTheScreenDoes();
+  ASSERT_TRUE(eventually([this] {
+    deliverDeviceChanges();
+    engine->pollOperation();
+    return engine->operationHandle == 0;
+  }));
+  EXPECT_TRUE(interfered);
+  EXPECT_EQ(engine->upgradeFinished, 1) << testing::PrintToString(view.texts);
+  EXPECT_EQ(view.failures, 0);
+  EXPECT_EQ(pad->erasedSectors(), 3u);
+  std::vector<uint32_t> blocks;
+  for (const DfuseElement& e : file.images[0].elements) {
+    for (size_t offset = 0; offset < e.data.size(); offset += 2048)
+      blocks.push_back(e.address + static_cast<uint32_t>(offset));
+    EXPECT_EQ(pad->memory(e.address, e.data.size()), e.data) << std::hex << e.address;
+  }
+  EXPECT_EQ(pad->writtenAddresses(), blocks) << "each block once, at its own address, nothing else";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, OtherDevicesDuringTheUpdate,
+    ::testing::Values(Interference{"ArrivalWhileErasing", 1, 0, true},
+                      Interference{"RemovalWhileErasing", 2, 0, false},
+                      Interference{"ArrivalAtTheFirstBlock", 3, 1, true},
+                      Interference{"RemovalWithinAnElement", 3, 4, false},
+                      Interference{"ArrivalAtTheEndOfAnElement", 3, 8, true},
+                      Interference{"ArrivalAtTheLastBlock", 3, 13, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrel::test
