@@ -50,7 +50,8 @@ class DfuEngine {
   // being written is taken (it ends the pass); other changes are let be.
   void onDfuDeviceChange(const UsbDeviceEvent& event);
   void reportOperationError(uint32_t code);
-  // Leaving the update screen: stops the operation behind operationHandle.
+  // Stops the operation behind operationHandle and waits for its worker to
+  // end (leaving the update screen, the update's time-out).
   void stopOperation();
 
   // Flags shared with the update screen.

@@ -143,7 +143,12 @@ void UpdateScreen::beginProgramming() {
 }
 
 void UpdateScreen::stepProgramming() {
-  if (tickCount_ >= kProgrammingTicks) return enterFailed();
+  if (tickCount_ >= kProgrammingTicks) {
+    // The timer stops polling in the failed state: the pass must not run on
+    // unseen, nor keep the next upgrade from starting.
+    engine_->stopOperation();
+    return enterFailed();
+  }
   if (!engine_->upgradeFinished) return;
   engine_->upgradeFinished = 0;
   engine_->leaveDfuMode();

@@ -304,6 +304,45 @@ TEST_F(UpdateScreenTest, UnplugDuringProgrammingFailsThenTheReturningBootLoaderI
   EXPECT_TRUE(screen().isVisible());
 }
 
+// A boot loader that hangs in its first erase: the programming time-out fails
+// the update and stops the operation; OK leaves; then a recovery and a later
+// update each run.
+TEST_F(UpdateScreenTest, StuckBootLoaderTimesOutAndLaterUpdatesStillRun) {
+  serveVersion("1.10");
+  serveFirmware();
+  putFactoryFirmware();
+  openGeneralScreen();
+  harness.rig.setBootLoaderFaults({.stuckErasing = true, .stuckAnswerMs = 20});
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
+  for (int i = 0; i < Dlg::kProgrammingTicks && state() == Dlg::kProgramming; ++i) tick();
+  ASSERT_EQ(state(), Dlg::kFailed);
+  EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
+  EXPECT_EQ(screen().engine().operationHandle, 0u) << "the failed update's pass is stopped";
+  tick();
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+
+  // Pulled and plugged in again, the pad is still in its boot loader.
+  harness.rig.setBootLoaderFaults({});
+  harness.rig.unplug();
+  harness.rig.enterBootLoader();
+  ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }));
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
+  ASSERT_TRUE(padBackWith(1.0f));
+  harness.click(screen(), Dlg::kOk);
+
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-update.png");
+  ASSERT_TRUE(padBackWith(1.10f));
+}
+
 // A boot loader that turns up while another screen is shown takes over the
 // view, whichever the pad's removal and the boot loader's arrival is handled
 // first, and the end of the pad's grace time does not take the view back.

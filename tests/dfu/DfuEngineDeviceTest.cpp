@@ -184,7 +184,7 @@ TEST_F(DfuEngineDevice, FailureSwitchOnlyWhileTheUpdateRuns) {
 TEST_F(DfuEngineDevice, StaleOperationHandleIsRefusedHarmlessly) {
   plugPad();
   engine->enumerateDfuDevices();
-  engine->operationHandle = 1;  // what the update screen's OK leaves after a failure
+  engine->operationHandle = 1;  // a handle the layer never gave out
   engine->pollOperation();
   EXPECT_EQ(engine->operationHandle, 0u);
   EXPECT_TRUE(view.shown("Error Code: Bad parameter\n"));

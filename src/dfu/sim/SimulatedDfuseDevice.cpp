@@ -268,6 +268,7 @@ uint8_t SimulatedDfuseDevice::runCommand() {
   if (command == kErase && pending_.size() == 5) {
     const MemorySector* sector = flash_.sectorAt(le32(&pending_[1]));
     startBusy(t.eraseBase + t.erasePerKb * (sector ? sector->size / 1024 : 0));
+    stuck_ = stuck_ || config_.faults.stuckErasing;
     if (config_.readProtected || config_.faults.statusErrorAtErase == static_cast<int>(erased_)) return kErrErase;
     if (!sector || flash_.eraseSector(sector->address) != SimulatedFlash::Result::ok) return kErrTarget;
     ++erased_;

@@ -31,6 +31,7 @@ struct SimulatedDfuseFaults {  // data blocks are counted from 1 over the device
   int statusErrorAtWrite = -1; // this block ends in errWRITE and the error state
   int corruptWrite = -1;       // this block is stored with its first byte changed
   bool stuckBusy = false;      // commands never leave dfuDNBUSY while set
+  bool stuckErasing = false;   // sector erases never leave dfuDNBUSY while set
   uint32_t stuckAnswerMs = 0;  // real milliseconds a stuck device takes to answer each status request
   int statusErrorAtErase = -1; // erasing while this many sectors are erased ends in errERASE (a refused sector)
 };
