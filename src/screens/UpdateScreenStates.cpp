@@ -105,6 +105,9 @@ void UpdateScreen::stepVersionReceived() {
 void UpdateScreen::stepDownloading() { askServer(&downloadFirmware, &UpdateScreen::firmwareDownloaded); }
 
 void UpdateScreen::firmwareDownloaded(int32_t state) {
+  // A file the engine could not program must not cost the pad its firmware:
+  // it is checked before the pad is sent to its boot loader.
+  if (state != kDownloadFailed && !engine_->firmwareFileFitsPad()) return enterFailed();
   updateState_ = state;
   if (state == kDownloadFailed) {
     showButtons(true, false);
