@@ -90,6 +90,35 @@ TEST_F(DfuEngineUpdate, DeviceStatusErrorEndsTheOperation) {
   EXPECT_EQ(pad->writtenBlocks(), 2u) << "nothing is written after the failed block";
 }
 
+// A sector the boot loader refuses to erase (write protected, or a boot
+// loader that will not): the erase pass fails and nothing is programmed; once
+// the boot loader takes erases again, the recovery programs the pad.
+TEST_F(DfuEngineUpdate, RefusedEraseProgramsNothingAndRecoveryStillWorks) {
+  writeFirmware("Ostrel.dfu", multiElementImage());
+  const DfuseFile factory = padFile({{kFlash, pattern(6000, 9)}});
+  writeFirmware("factory.dfu", factory);
+  SimulatedDfuseConfig config;
+  config.faults.statusErrorAtErase = 1;  // the second sector
+  auto pad = plugPad(config);
+  startAsTheScreenDoes();
+  ASSERT_TRUE(pollUntilIdle());
+  EXPECT_EQ(engine->upgradeFinished, 0);
+  EXPECT_EQ(pad->erasedSectors(), 1u);
+  EXPECT_EQ(pad->writtenBlocks(), 0u) << "nothing is programmed after a failed erase";
+  EXPECT_EQ(engine->selectedTarget(), -1);
+  EXPECT_TRUE(pad->attached());
+  EXPECT_FALSE(pad->leftDfuMode());
+  EXPECT_EQ(engine->deviceReady, 1) << "found again, so recovery can run";
+
+  pad->setFaults({});
+  app.LinkState = kPadDfu;  // what the ready hook sets for a recovery
+  engine->recoveryMode = 1;
+  startAsTheScreenDoes();
+  ASSERT_TRUE(pollUntilIdle());
+  EXPECT_EQ(engine->upgradeFinished, 1);
+  EXPECT_EQ(pad->memory(kFlash, 6000), factory.images[0].elements[0].data);
+}
+
 TEST_F(DfuEngineUpdate, UnplugDuringProgrammingShowsDeviceUnplugged) {
   writeFirmware("Ostrel.dfu", multiElementImage());
   SimulatedDfuseConfig config;
