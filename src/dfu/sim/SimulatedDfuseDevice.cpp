@@ -83,16 +83,16 @@ UsbStatus SimulatedDfuseDevice::control(const UsbSetup& setup, uint8_t* data, si
     std::lock_guard lock(mutex_);
     transferred = 0;
     if (!attached_) return UsbStatus::noDevice;
-    const bool classRequest = (setup.requestType & 0x60) != 0;
-    result = classRequest ? this->classRequest(setup, data, transferred) : standardRequest(setup, data, transferred);
+    const bool isClass = (setup.requestType & 0x60) != 0;
+    result = isClass ? classRequest(setup, data, transferred) : standardRequest(setup, data, transferred);
     if (result == UsbStatus::ok && !(setup.requestType & kUsbDirIn)) transferred = setup.length;
     if (leaving_) {
       attached_ = false;
       leaving_ = false;
       notify = detachHandler_;
     }
-    if (classRequest) after = afterRequest_;
-    if (classRequest && setup.request == DfuRequests::kGetStatus && stuck_ && state_ == kDfuDnBusy)
+    if (isClass) after = afterRequest_;
+    if (isClass && setup.request == DfuRequests::kGetStatus && stuck_ && state_ == kDfuDnBusy)
       answerMs = config_.faults.stuckAnswerMs;
     erased = erased_;
     written = written_;
