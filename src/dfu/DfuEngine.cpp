@@ -1,8 +1,10 @@
 #include "dfu/DfuEngine.h"
 
+#include "dfu/BootLoaderIdentity.h"
 #include "dfu/DfuCodes.h"
 #include "dfu/DfuOptionBytes.h"
 #include "dfu/DfuText.h"
+#include "link/PadIdentity.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,6 +26,7 @@ constexpr int32_t kFailedState = 12;
 constexpr const char* kUnnamedDevice = "(Unnamed DFU device)";
 constexpr const char* kOptionBytesName = "Option Bytes  ";
 constexpr size_t kMaxDescriptionBytes = 253;
+constexpr uint16_t kAnyId = 0xFFFF;  // a DFU suffix naming no vendor or product
 
 DfuProgressColours coloured(DfuRgb colour) { return {colour, kWhite, kWhite, colour}; }
 
@@ -189,17 +192,18 @@ void DfuEngine::fillTargetRows() {
 
 // ---- firmware file --------------------------------------------------------
 
-void DfuEngine::loadFirmwareFile() {
+bool DfuEngine::loadFirmwareFile() {
   firmwarePath_ = joinPath(dataRoot_, app_.LinkState == kPadDfu ? "Version/factory.dfu" : "Version/Ostrel.dfu");
   fileImages_.clear();
+  fileAlternates_.clear();
   DfuHandle file = 0;
-  uint16_t vendor = 0, product = 0, version = 0;
+  uint16_t version = 0;
   uint8_t count = 0;
-  if (files_.openExistingFile(firmwarePath_, file, &vendor, &product, &version, count) != kDfuSuccess) {
+  if (files_.openExistingFile(firmwarePath_, file, &fileVendor_, &fileProduct_, &version, count) != kDfuSuccess) {
     message("This file doesn't have a correct format...", true);
-    return;
+    return false;
   }
-  fileFields_ = {hex4(vendor), hex4(product), hex4(version)};
+  fileFields_ = {hex4(fileVendor_), hex4(fileProduct_), hex4(version)};
   bool failed = false;
   for (uint32_t i = 0; i < count && !failed; ++i) {
     DfuHandle image = 0;
@@ -216,13 +220,24 @@ void DfuEngine::loadFirmwareFile() {
       char row[300];
       std::snprintf(row, sizeof row, "%02i\t%s", alternate, name.c_str());
       fileImages_.push_back(row);
+      fileAlternates_.push_back(alternate);
     }
     files_.destroyImage(image);
   }
   files_.closeFile(file);
-  if (failed) return;
+  if (failed) return false;
   view_.setProgressColours({kTeal, kTeal, kWhite, kWhite});
   message("File correctly loaded.", false);
+  return true;
+}
+
+bool DfuEngine::firmwareFileFitsPad() {
+  if (!loadFirmwareFile()) return false;
+  const auto names = [this](uint16_t vendor, uint16_t product) {
+    return (fileVendor_ == kAnyId || fileVendor_ == vendor) && (fileProduct_ == kAnyId || fileProduct_ == product);
+  };
+  const bool forThePad = names(kBootLoaderVendor, kBootLoaderProduct) || names(kPadVendor, kPadProduct);
+  return forThePad && std::find(fileAlternates_.begin(), fileAlternates_.end(), 0) != fileAlternates_.end();
 }
 
 
@@ -448,7 +463,11 @@ void DfuEngine::reportOperationError(uint32_t code) {
 
 void DfuEngine::onDfuDeviceChange(const UsbDeviceEvent& event) {
   const bool writing = record_.operation == kOperationErase || record_.operation == kOperationUpgrade;
-  if (!event.arrived && operationHandle && writing && equalsIgnoreCase(event.path, currentPath_)) {
+  if (operationHandle && writing) {
+    // Selecting a device talks to it: it would reset the pad being written
+    // and move its address pointer under the blocks. Only the pad's own
+    // removal matters now.
+    if (event.arrived || !equalsIgnoreCase(event.path, currentPath_)) return;
     prt_.stopOperation(operationHandle);
     destroyImages();
     operationHandle = 0;

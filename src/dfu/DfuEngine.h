@@ -42,13 +42,22 @@ class DfuEngine {
 
   void enumerateDfuDevices();
   void selectDevice();
-  void loadFirmwareFile();
+  // False when the file could not be read whole.
+  bool loadFirmwareFile();
+  // Loads the firmware file and tells whether an upgrade can use it: read
+  // whole as the upgrade reads it, with an image for target 00, and made for
+  // the pad or its boot loader where it names a vendor or product. Asked
+  // before the pad is sent to its boot loader, which a bad file must not cost.
+  bool firmwareFileFitsPad();
   void startUpgrade();
   void pollOperation();
   void leaveDfuMode();
+  // While an erase or programming pass runs, only the removal of the device
+  // being written is taken (it ends the pass); other changes are let be.
   void onDfuDeviceChange(const UsbDeviceEvent& event);
   void reportOperationError(uint32_t code);
-  // Leaving the update screen: stops the operation behind operationHandle.
+  // Stops the operation behind operationHandle and waits for its worker to
+  // end (leaving the update screen, the update's time-out).
   void stopOperation();
 
   // Flags shared with the update screen.
@@ -111,6 +120,9 @@ class DfuEngine {
   std::array<std::string, 3> dfuFields_;
   std::array<std::string, 3> fileFields_;
   std::vector<std::string> fileImages_;
+  std::vector<uint8_t> fileAlternates_;
+  uint16_t fileVendor_ = 0;
+  uint16_t fileProduct_ = 0;
   std::string firmwarePath_;
   DfuHandle map_ = 0;
   std::vector<DfuTargetRow> targetRows_;

@@ -19,6 +19,9 @@ namespace {
 constexpr std::string_view kTemporaryPrefix = ".~ostrel-";
 constexpr std::string_view kTemporarySuffix = ".tmp";
 constexpr std::size_t kTemporaryDigits = 16;
+// The names downloads took before they shared these temporary files.
+constexpr std::string_view kOldDownloadPrefix = ".download-";
+constexpr std::string_view kOldDownloadSuffix = ".part";
 
 // A name of its own per call, so two writers in one folder never share one.
 fs::path temporaryBeside(const fs::path& target) {
@@ -31,6 +34,7 @@ fs::path temporaryBeside(const fs::path& target) {
 }
 
 bool isTemporaryName(const std::string& name) {
+  if (name.starts_with(kOldDownloadPrefix) && name.ends_with(kOldDownloadSuffix)) return true;
   return name.size() == kTemporaryPrefix.size() + kTemporaryDigits + kTemporarySuffix.size() &&
          name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
 }
@@ -50,8 +54,19 @@ bool writeWhole(const fs::path& path, std::string_view bytes) {
 bool AtomicFile::write(const fs::path& target, std::string_view bytes,
                        const BeforeReplace& beforeReplace) {
   const fs::path temporary = temporaryBeside(target);
+  if (!writeWhole(temporary, bytes)) {
+    std::error_code ec;
+    fs::remove(temporary, ec);
+    return false;
+  }
+  return replace(temporary, target, beforeReplace);
+}
+
+fs::path AtomicFile::temporaryFor(const fs::path& target) { return temporaryBeside(target); }
+
+bool AtomicFile::replace(const fs::path& temporary, const fs::path& target, const BeforeReplace& beforeReplace) {
   std::error_code ec;
-  if (!writeWhole(temporary, bytes) || !syncFile(temporary)) {
+  if (!syncFile(temporary)) {
     fs::remove(temporary, ec);
     return false;
   }

@@ -26,10 +26,19 @@ class AtomicFile {
   static bool write(const std::filesystem::path& target, std::string_view bytes,
                     const BeforeReplace& beforeReplace = {});
 
+  // For a writer that streams its bytes: a temporary name of its own beside
+  // target, then replace() once the file there is complete and closed. The
+  // file is forced to the disk before the rename; the temporary is removed
+  // when nothing was replaced (unless beforeReplace stopped it, as a crash).
+  static std::filesystem::path temporaryFor(const std::filesystem::path& target);
+  static bool replace(const std::filesystem::path& temporary, const std::filesystem::path& target,
+                      const BeforeReplace& beforeReplace = {});
+
   // The whole file as raw bytes; nullopt when it is missing or unreadable.
   static std::optional<std::string> read(const std::filesystem::path& path);
 
-  // Removes from folder the temporary files of writes that a crash cut short.
+  // Removes from folder the temporary files of writes that a crash cut short,
+  // downloads included (also those named as downloads once were).
   // Only for start-up, before anything in this process writes there.
   static void removeLeftovers(const std::filesystem::path& folder);
 

@@ -1,22 +1,10 @@
 #include "online/DownloadFile.h"
 
-#include <atomic>
-#include <random>
-#include <string>
 #include <utility>
 
+#include "library/AtomicFile.h"
+
 namespace ostrel {
-namespace {
-
-// A name no listing of profile files takes for one (it holds no ".klt"), and
-// that two downloads into one folder never share.
-std::string temporaryName() {
-  static std::atomic<unsigned> counter{0};
-  std::random_device random;
-  return ".download-" + std::to_string(random()) + "-" + std::to_string(++counter) + ".part";
-}
-
-}  // namespace
 
 DownloadFile::DownloadFile(std::filesystem::path destination) : destination_(std::move(destination)) {}
 
@@ -24,7 +12,7 @@ DownloadFile::~DownloadFile() { discard(); }
 
 bool DownloadFile::open() {
   discard();
-  temporary_ = destination_.parent_path() / temporaryName();
+  temporary_ = AtomicFile::temporaryFor(destination_);
   stream_.open(temporary_, std::ios::binary | std::ios::out | std::ios::trunc);
   if (!stream_.is_open()) temporary_.clear();
   return stream_.is_open();
@@ -38,10 +26,7 @@ bool DownloadFile::write(const char* data, std::size_t size) {
 bool DownloadFile::commit() {
   if (!stream_.is_open()) return false;
   stream_.close();
-  if (stream_.fail()) return false;
-  std::error_code error;
-  std::filesystem::rename(temporary_, destination_, error);
-  if (error) return false;
+  if (stream_.fail() || !AtomicFile::replace(temporary_, destination_)) return false;
   temporary_.clear();
   return true;
 }

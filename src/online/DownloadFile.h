@@ -1,8 +1,9 @@
 #pragma once
 // The local side of a retrieve: bytes go to a temporary file beside the
 // destination, which replaces the destination only when the transfer is
-// confirmed complete. An abandoned download removes its temporary file and
-// leaves the old destination as it was.
+// confirmed complete, and only once its bytes are on the disk (the library's
+// crash-safe replace, whose leftovers start-up removes). An abandoned
+// download removes its temporary file and leaves the old destination as it was.
 
 #include <cstddef>
 #include <filesystem>

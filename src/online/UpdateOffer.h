@@ -14,12 +14,12 @@ std::string formatVersion(float version);
 
 // The number a version text starts with: leading white space skipped, an
 // optional sign, digits, an optional fraction. Text that does not start with
-// a number reads as 0.
+// a number, or states one of 10000 or more, reads as 0.
 float versionNumber(const std::string& text);
 
 // Offer the update when serverText differs from the pad's version as text
 // and the pad's version is below the server's: never a downgrade, never the
-// same version written differently.
+// same version written differently, never a text that states no version.
 bool updateOffered(float padFirmwareVersion, const std::string& serverText);
 
 // After a successful update: a recovery wrote the factory firmware, which is

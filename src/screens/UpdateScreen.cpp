@@ -129,8 +129,6 @@ void UpdateScreen::pressNo() {
 
 void UpdateScreen::pressOk() {
   showButtons(false, false);
-  // A failed update may leave an operation behind: leaving stops it.
-  if (updateState_ == kFailed) engine_->operationHandle = 1;
   leaveScreen();
 }
 

@@ -105,6 +105,9 @@ void UpdateScreen::stepVersionReceived() {
 void UpdateScreen::stepDownloading() { askServer(&downloadFirmware, &UpdateScreen::firmwareDownloaded); }
 
 void UpdateScreen::firmwareDownloaded(int32_t state) {
+  // A file the engine could not program must not cost the pad its firmware:
+  // it is checked before the pad is sent to its boot loader.
+  if (state != kDownloadFailed && !engine_->firmwareFileFitsPad()) return enterFailed();
   updateState_ = state;
   if (state == kDownloadFailed) {
     showButtons(true, false);
@@ -143,7 +146,12 @@ void UpdateScreen::beginProgramming() {
 }
 
 void UpdateScreen::stepProgramming() {
-  if (tickCount_ >= kProgrammingTicks) return enterFailed();
+  if (tickCount_ >= kProgrammingTicks) {
+    // The timer stops polling in the failed state: the pass must not run on
+    // unseen, nor keep the next upgrade from starting.
+    engine_->stopOperation();
+    return enterFailed();
+  }
   if (!engine_->upgradeFinished) return;
   engine_->upgradeFinished = 0;
   engine_->leaveDfuMode();

@@ -325,6 +325,78 @@ TEST_F(UpdateScreenTest, UnplugDuringProgrammingFailsThenTheReturningBootLoaderI
   EXPECT_TRUE(screen().isVisible());
 }
 
+// A boot loader that hangs in its first erase: the programming time-out fails
+// the update and stops the operation; OK leaves; then a recovery and a later
+// update each run.
+TEST_F(UpdateScreenTest, StuckBootLoaderTimesOutAndLaterUpdatesStillRun) {
+  serveVersion("1.10");
+  serveFirmware();
+  putFactoryFirmware();
+  openGeneralScreen();
+  harness.rig.setBootLoaderFaults({.stuckErasing = true, .stuckAnswerMs = 20});
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
+  for (int i = 0; i < Dlg::kProgrammingTicks && state() == Dlg::kProgramming; ++i) tick();
+  ASSERT_EQ(state(), Dlg::kFailed);
+  EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
+  EXPECT_EQ(screen().engine().operationHandle, 0u) << "the failed update's pass is stopped";
+  tick();
+  harness.click(screen(), Dlg::kOk);
+  EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+
+  // Pulled and plugged in again, the pad is still in its boot loader.
+  harness.rig.setBootLoaderFaults({});
+  harness.rig.unplug();
+  harness.rig.enterBootLoader();
+  ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }));
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
+  ASSERT_TRUE(padBackWith(1.0f));
+  harness.click(screen(), Dlg::kOk);
+
+  pressFirmwareUpdate();
+  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+  harness.click(screen(), Dlg::kYes);
+  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  EXPECT_EQ(screen().statePicture(), "Screen8/success-update.png");
+  ASSERT_TRUE(padBackWith(1.10f));
+}
+
+// A damaged or foreign firmware file from the server is found out before the
+// pad is sent to its boot loader: the pad keeps running, the screen fails.
+TEST_F(UpdateScreenTest, UnusableFirmwareFileNeverDetachesThePad) {
+  const std::vector<uint8_t> good = firmware;
+  std::vector<uint8_t> badCrc = good;
+  badCrc[1000] ^= 0x01;
+  DfuseFile foreign;
+  ASSERT_EQ(DfuseFile::parse(good, foreign), DfuseFileError::none);
+  foreign.vendor = 0x1234;
+  const std::vector<std::pair<const char*, std::vector<uint8_t>>> files = {
+      {"bad CRC", badCrc},
+      {"cut short", std::vector<uint8_t>(good.begin(), good.begin() + good.size() / 2)},
+      {"for another device", foreign.serialise()},
+  };
+  serveVersion("1.10");
+  openGeneralScreen();
+  for (const auto& [name, bytes] : files) {
+    SCOPED_TRACE(name);
+    writeFile(serverFolder() / "Ostrel.dfu", bytes);
+    pressFirmwareUpdate();
+    ASSERT_TRUE(tickUntilState(Dlg::kOffer));
+    harness.click(screen(), Dlg::kYes);
+    ASSERT_TRUE(tickUntilState(Dlg::kFailed));
+    EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
+    EXPECT_TRUE(shows(Dlg::kOk));
+    EXPECT_FALSE(detachSent());
+    EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Pad);
+    EXPECT_EQ(harness.rig.bootLoaderArrivals(), 0);
+    harness.click(screen(), Dlg::kOk);
+    EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
+  }
+}
+
 // A boot loader that turns up while another screen is shown takes over the
 // view, whichever the pad's removal and the boot loader's arrival is handled
 // first, and the end of the pad's grace time does not take the view back.

@@ -131,6 +131,41 @@ TEST_F(DfuEngineDevice, BadFilesNeverEraseAnything) {
   }
 }
 
+// Whether a downloaded firmware file is worth sending the pad to its boot
+// loader for: read whole, an image for target 00, and made for the pad (its
+// boot loader or its own ids) where the file names a device.
+TEST_F(DfuEngineDevice, FirmwareFileFitsPadOnlyWhenAnUpgradeCouldUseIt) {
+  struct Case {
+    const char* name;
+    uint16_t vendor, product;
+    uint8_t alternate;
+    bool damaged;
+    bool fits;
+  };
+  const Case cases[] = {
+      {"boot loader", 0x0483, 0xDF11, 0, false, true},
+      {"no device named", 0xFFFF, 0xFFFF, 0, false, true},
+      {"only the product named", 0xFFFF, 0xDF11, 0, false, true},
+      {"the pad itself", 0xE7C1, 0x5A0D, 0, false, true},
+      {"another vendor", 0x1234, 0xDF11, 0, false, false},
+      {"another product", 0x0483, 0x1234, 0, false, false},
+      {"ids of two devices mixed", 0x0483, 0x5A0D, 0, false, false},
+      {"no image for target 00", 0x0483, 0xDF11, 1, false, false},
+      {"bad CRC", 0x0483, 0xDF11, 0, true, false},
+  };
+  EXPECT_FALSE(engine->firmwareFileFitsPad()) << "no file at all";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DfuseFile file = padFile({{0x08000000, pattern(5000, 1)}}, c.alternate);
+    file.vendor = c.vendor;
+    file.product = c.product;
+    std::vector<uint8_t> bytes = file.serialise();
+    if (c.damaged) bytes[300] ^= 0x01;
+    folder.write("Version/Ostrel.dfu", bytes);
+    EXPECT_EQ(engine->firmwareFileFitsPad(), c.fits);
+  }
+}
+
 TEST_F(DfuEngineDevice, ReadyHookFollowsWhatTheUserSees) {
   struct Case {
     int32_t screenId, state;
@@ -184,7 +219,7 @@ TEST_F(DfuEngineDevice, FailureSwitchOnlyWhileTheUpdateRuns) {
 TEST_F(DfuEngineDevice, StaleOperationHandleIsRefusedHarmlessly) {
   plugPad();
   engine->enumerateDfuDevices();
-  engine->operationHandle = 1;  // what the update screen's OK leaves after a failure
+  engine->operationHandle = 1;  // a handle the layer never gave out
   engine->pollOperation();
   EXPECT_EQ(engine->operationHandle, 0u);
   EXPECT_TRUE(view.shown("Error Code: Bad parameter\n"));

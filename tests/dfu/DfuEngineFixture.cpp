@@ -46,7 +46,10 @@ void DfuEngineFixture::deliverDeviceChanges() {
     std::lock_guard lock(eventsMutex);
     pending.swap(events);
   }
-  for (const UsbDeviceEvent& e : pending) engine->onDfuDeviceChange(e);
+  for (const UsbDeviceEvent& e : pending) {
+    engine->onDfuDeviceChange(e);
+    ++delivered;
+  }
 }
 
 }  // namespace ostrel::test

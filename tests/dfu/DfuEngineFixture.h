@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -40,6 +41,7 @@ class DfuEngineFixture : public ::testing::Test {
   std::unique_ptr<DfuEngine> engine;
   std::mutex eventsMutex;
   std::vector<UsbDeviceEvent> events;
+  std::atomic<size_t> delivered{0};  // device changes the engine has taken
 };
 
 }  // namespace ostrel::test

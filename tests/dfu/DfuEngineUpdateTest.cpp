@@ -2,6 +2,9 @@
 
 #include "DfuEngineFixture.h"
 
+#include <atomic>
+#include <thread>
+
 namespace ostrel::test {
 namespace {
 
@@ -87,6 +90,35 @@ TEST_F(DfuEngineUpdate, DeviceStatusErrorEndsTheOperation) {
   EXPECT_EQ(pad->writtenBlocks(), 2u) << "nothing is written after the failed block";
 }
 
+// A sector the boot loader refuses to erase (write protected, or a boot
+// loader that will not): the erase pass fails and nothing is programmed; once
+// the boot loader takes erases again, the recovery programs the pad.
+TEST_F(DfuEngineUpdate, RefusedEraseProgramsNothingAndRecoveryStillWorks) {
+  writeFirmware("Ostrel.dfu", multiElementImage());
+  const DfuseFile factory = padFile({{kFlash, pattern(6000, 9)}});
+  writeFirmware("factory.dfu", factory);
+  SimulatedDfuseConfig config;
+  config.faults.statusErrorAtErase = 1;  // the second sector
+  auto pad = plugPad(config);
+  startAsTheScreenDoes();
+  ASSERT_TRUE(pollUntilIdle());
+  EXPECT_EQ(engine->upgradeFinished, 0);
+  EXPECT_EQ(pad->erasedSectors(), 1u);
+  EXPECT_EQ(pad->writtenBlocks(), 0u) << "nothing is programmed after a failed erase";
+  EXPECT_EQ(engine->selectedTarget(), -1);
+  EXPECT_TRUE(pad->attached());
+  EXPECT_FALSE(pad->leftDfuMode());
+  EXPECT_EQ(engine->deviceReady, 1) << "found again, so recovery can run";
+
+  pad->setFaults({});
+  app.LinkState = kPadDfu;  // what the ready hook sets for a recovery
+  engine->recoveryMode = 1;
+  startAsTheScreenDoes();
+  ASSERT_TRUE(pollUntilIdle());
+  EXPECT_EQ(engine->upgradeFinished, 1);
+  EXPECT_EQ(pad->memory(kFlash, 6000), factory.images[0].elements[0].data);
+}
+
 TEST_F(DfuEngineUpdate, UnplugDuringProgrammingShowsDeviceUnplugged) {
   writeFirmware("Ostrel.dfu", multiElementImage());
   SimulatedDfuseConfig config;
@@ -159,6 +191,68 @@ TEST_F(DfuEngineUpdate, StuckDeviceEndsWithoutHanging) {
   EXPECT_EQ(engine->upgradeFinished, 0);
   EXPECT_EQ(pad->erasedSectors(), 1u) << "the first erase never finished; no other was sent";
 }
+
+// Another USB device arriving or leaving while the pad is erased or
+// programmed: the pass is held at the point named while the engine takes the
+// change, then goes on.
+struct Interference {
+  const char* name;
+  uint32_t erased, written;  // the point: after this many sector erases and block writes
+  bool arrival;              // another device arrives; else one leaves
+};
+
+class OtherDevicesDuringTheUpdate : public DfuEngineFixture, public ::testing::WithParamInterface<Interference> {};
+
+TEST_P(OtherDevicesDuringTheUpdate, LeaveEveryBlockWrittenOnceAtItsOwnAddress) {
+  const Interference& c = GetParam();
+  const DfuseFile file = multiElementImage();
+  writeFirmware("Ostrel.dfu", file);
+  SimulatedDfuseConfig other;
+  other.protocol = 1;  // an unrelated device in its application mode
+  other.vendor = 0x1234;
+  plugPad(other, "usb-001-002-1234-0001");
+  auto pad = plugPad();
+  const std::thread::id testThread = std::this_thread::get_id();
+  std::atomic<bool> interfered{false};
+  pad->setAfterRequest([&](uint32_t erased, uint32_t written) {
+    if (erased != c.erased || written != c.written || std::this_thread::get_id() == testThread ||
+        interfered.exchange(true))
+      return;
+    const size_t before = delivered;
+    if (c.arrival)
+      bus.plug("usb-001-009-1234-0002", std::make_shared<SimulatedDfuseDevice>(other, clock));
+    else
+      bus.unplug("usb-001-002-1234-0001");
+    eventually([&] { return delivered > before; });
+  });
+  startAsTheScreenDoes();
+  ASSERT_TRUE(eventually([this] {
+    deliverDeviceChanges();
+    engine->pollOperation();
+    return engine->operationHandle == 0;
+  }));
+  EXPECT_TRUE(interfered);
+  EXPECT_EQ(engine->upgradeFinished, 1) << testing::PrintToString(view.texts);
+  EXPECT_EQ(view.failures, 0);
+  EXPECT_EQ(pad->erasedSectors(), 3u);
+  std::vector<uint32_t> blocks;
+  for (const DfuseElement& e : file.images[0].elements) {
+    for (size_t offset = 0; offset < e.data.size(); offset += 2048)
+      blocks.push_back(e.address + static_cast<uint32_t>(offset));
+    EXPECT_EQ(pad->memory(e.address, e.data.size()), e.data) << std::hex << e.address;
+  }
+  EXPECT_EQ(pad->writtenAddresses(), blocks) << "each block once, at its own address, nothing else";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, OtherDevicesDuringTheUpdate,
+    ::testing::Values(Interference{"ArrivalWhileErasing", 1, 0, true},
+                      Interference{"RemovalWhileErasing", 2, 0, false},
+                      Interference{"ArrivalAtTheFirstBlock", 3, 1, true},
+                      Interference{"RemovalWithinAnElement", 3, 4, false},
+                      Interference{"ArrivalAtTheEndOfAnElement", 3, 8, true},
+                      Interference{"ArrivalAtTheLastBlock", 3, 13, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrel::test

@@ -132,7 +132,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, VersionNumber,
                                            NumberCase{"+2", 2.0f}, NumberCase{"-0.5", -0.5f},
                                            NumberCase{".25", 0.25f}, NumberCase{"v1.10", 0.0f},
                                            NumberCase{"", 0.0f}, NumberCase{"inf", 0.0f},
-                                           NumberCase{"+-1", 0.0f}, NumberCase{"1,10", 1.0f}));
+                                           NumberCase{"+-1", 0.0f}, NumberCase{"1,10", 1.0f},
+                                           NumberCase{std::string(40, '9'), 0.0f},
+                                           NumberCase{"1" + std::string(400, '0'), 0.0f},
+                                           NumberCase{"10000", 0.0f}, NumberCase{"9999.5", 9999.5f}));
+
+// A version no pad firmware can carry is no reason to update: a long run of
+// digits, a number beyond a float, one past the four digits a version has.
+class AbsurdServerVersion : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(AbsurdServerVersion, OffersNoUpdate) {
+  for (float pad : {0.0f, 1.0f, -1.0f}) EXPECT_FALSE(updateOffered(pad, GetParam())) << pad;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, AbsurdServerVersion,
+                         ::testing::Values(std::string(40, '9'), std::string(39, '9') + ".5",
+                                           "-" + std::string(40, '9'), "1" + std::string(400, '0'), "10000.00",
+                                           "", "v2.00"));
 
 }  // namespace
 }  // namespace ostrel

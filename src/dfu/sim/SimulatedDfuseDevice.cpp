@@ -1,7 +1,9 @@
 #include "dfu/sim/SimulatedDfuseDevice.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace ostrel {
 namespace {
@@ -57,6 +59,11 @@ void SimulatedDfuseDevice::setDetachHandler(std::function<void()> handler) {
   detachHandler_ = std::move(handler);
 }
 
+void SimulatedDfuseDevice::setAfterRequest(std::function<void(uint32_t, uint32_t)> hook) {
+  std::lock_guard lock(mutex_);
+  afterRequest_ = std::move(hook);
+}
+
 void SimulatedDfuseDevice::setFaults(const SimulatedDfuseFaults& faults) {
   std::lock_guard lock(mutex_);
   config_.faults = faults;
@@ -69,21 +76,30 @@ void SimulatedDfuseDevice::detach() {
 
 UsbStatus SimulatedDfuseDevice::control(const UsbSetup& setup, uint8_t* data, size_t& transferred) {
   std::function<void()> notify;
+  std::function<void(uint32_t, uint32_t)> after;
+  uint32_t erased = 0, written = 0, answerMs = 0;
   UsbStatus result;
   {
     std::lock_guard lock(mutex_);
     transferred = 0;
     if (!attached_) return UsbStatus::noDevice;
-    result = (setup.requestType & 0x60) == 0 ? standardRequest(setup, data, transferred)
-                                             : classRequest(setup, data, transferred);
+    const bool isClass = (setup.requestType & 0x60) != 0;
+    result = isClass ? classRequest(setup, data, transferred) : standardRequest(setup, data, transferred);
     if (result == UsbStatus::ok && !(setup.requestType & kUsbDirIn)) transferred = setup.length;
     if (leaving_) {
       attached_ = false;
       leaving_ = false;
       notify = detachHandler_;
     }
+    if (isClass) after = afterRequest_;
+    if (isClass && setup.request == DfuRequests::kGetStatus && stuck_ && state_ == kDfuDnBusy)
+      answerMs = config_.faults.stuckAnswerMs;
+    erased = erased_;
+    written = written_;
   }
   if (notify) notify();
+  if (answerMs) std::this_thread::sleep_for(std::chrono::milliseconds(answerMs));
+  if (after) after(erased, written);
   return result;
 }
 
@@ -252,7 +268,8 @@ uint8_t SimulatedDfuseDevice::runCommand() {
   if (command == kErase && pending_.size() == 5) {
     const MemorySector* sector = flash_.sectorAt(le32(&pending_[1]));
     startBusy(t.eraseBase + t.erasePerKb * (sector ? sector->size / 1024 : 0));
-    if (config_.readProtected) return kErrErase;
+    stuck_ = stuck_ || config_.faults.stuckErasing;
+    if (config_.readProtected || config_.faults.statusErrorAtErase == static_cast<int>(erased_)) return kErrErase;
     if (!sector || flash_.eraseSector(sector->address) != SimulatedFlash::Result::ok) return kErrTarget;
     ++erased_;
     return 0;
@@ -277,7 +294,7 @@ uint8_t SimulatedDfuseDevice::runWrite() {
   const uint64_t address = pointer_ + uint64_t{pendingBlock_ - 2u} * config_.transferSize;
   if (address > 0xFFFFFFFFull) return kErrAddress;
   switch (flash_.write(static_cast<uint32_t>(address), pending_.data(), pending_.size())) {
-    case SimulatedFlash::Result::ok: return 0;
+    case SimulatedFlash::Result::ok: writtenAddresses_.push_back(static_cast<uint32_t>(address)); return 0;
     case SimulatedFlash::Result::notErased: return kErrCheckErased;
     case SimulatedFlash::Result::notAllowed: return kErrWrite;
     case SimulatedFlash::Result::outside: break;
@@ -299,5 +316,9 @@ uint64_t SimulatedDfuseDevice::classRequests() const { std::lock_guard lock(mute
 uint64_t SimulatedDfuseDevice::imposedWaitMs() const { std::lock_guard lock(mutex_); return imposedWaitMs_; }
 uint32_t SimulatedDfuseDevice::erasedSectors() const { std::lock_guard lock(mutex_); return erased_; }
 uint32_t SimulatedDfuseDevice::writtenBlocks() const { std::lock_guard lock(mutex_); return written_; }
+std::vector<uint32_t> SimulatedDfuseDevice::writtenAddresses() const {
+  std::lock_guard lock(mutex_);
+  return writtenAddresses_;
+}
 
 }  // namespace ostrel

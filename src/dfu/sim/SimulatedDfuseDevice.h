@@ -31,6 +31,9 @@ struct SimulatedDfuseFaults {  // data blocks are counted from 1 over the device
   int statusErrorAtWrite = -1; // this block ends in errWRITE and the error state
   int corruptWrite = -1;       // this block is stored with its first byte changed
   bool stuckBusy = false;      // commands never leave dfuDNBUSY while set
+  bool stuckErasing = false;   // sector erases never leave dfuDNBUSY while set
+  uint32_t stuckAnswerMs = 0;  // real milliseconds a stuck device takes to answer each status request
+  int statusErrorAtErase = -1; // erasing while this many sectors are erased ends in errERASE (a refused sector)
 };
 
 struct SimulatedDfuseConfig {
@@ -60,6 +63,10 @@ class SimulatedDfuseDevice {
 
   // Called, outside the device's lock, when the device leaves the bus by itself.
   void setDetachHandler(std::function<void()> handler);
+  // Called after every class request, outside the device's lock and on the
+  // requesting thread, with the sectors erased and blocks written so far:
+  // tests hold an operation there at a chosen point.
+  void setAfterRequest(std::function<void(uint32_t erased, uint32_t written)> hook);
   void detach();
   void setFaults(const SimulatedDfuseFaults& faults);
 
@@ -72,6 +79,8 @@ class SimulatedDfuseDevice {
   uint64_t imposedWaitMs() const;  // sum of the poll time-outs of every command run
   uint32_t erasedSectors() const;
   uint32_t writtenBlocks() const;
+  // The address of every data block stored, in the order they came.
+  std::vector<uint32_t> writtenAddresses() const;
   const SimulatedDfuseConfig& config() const { return config_; }
   std::vector<uint8_t> descriptor(uint8_t type, uint8_t index) const;
 
@@ -93,6 +102,7 @@ class SimulatedDfuseDevice {
   mutable std::mutex mutex_;
   SimulatedFlash flash_;
   std::function<void()> detachHandler_;
+  std::function<void(uint32_t, uint32_t)> afterRequest_;
   bool attached_ = true;
   bool leaving_ = false;
   bool left_ = false;
@@ -109,6 +119,7 @@ class SimulatedDfuseDevice {
   uint64_t imposedWaitMs_ = 0;
   uint32_t erased_ = 0;
   uint32_t written_ = 0;
+  std::vector<uint32_t> writtenAddresses_;
 };
 
 }  // namespace ostrel

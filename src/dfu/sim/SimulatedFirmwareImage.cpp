@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
+#include "dfu/BootLoaderIdentity.h"
+
 namespace ostrel {
 namespace {
-
-constexpr uint16_t kBootLoaderVendor = 0x0483;
-constexpr uint16_t kBootLoaderProduct = 0xDF11;
 
 bool isBcdByte(uint8_t byte) { return (byte >> 4) < 10 && (byte & 0x0F) < 10; }
 int bcdByteValue(uint8_t byte) { return (byte >> 4) * 10 + (byte & 0x0F); }
