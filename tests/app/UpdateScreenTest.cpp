@@ -335,31 +335,31 @@ TEST_F(UpdateScreenTest, StuckBootLoaderTimesOutAndLaterUpdatesStillRun) {
   openGeneralScreen();
   harness.rig.setBootLoaderFaults({.stuckErasing = true, .stuckAnswerMs = 20});
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kYes);
-  ASSERT_TRUE(tickUntilState(Dlg::kProgramming));
-  for (int i = 0; i < Dlg::kProgrammingTicks && state() == Dlg::kProgramming; ++i) tick();
-  ASSERT_EQ(state(), Dlg::kFailed);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kProgramming));
+  for (int i = 0; i < UpdateScreen::kProgrammingTicks && state() == UpdateScreen::kProgramming; ++i) tick();
+  ASSERT_EQ(state(), UpdateScreen::kFailed);
   EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
   EXPECT_EQ(screen().engine().operationHandle, 0u) << "the failed update's pass is stopped";
   tick();
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
   EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
 
   // Pulled and plugged in again, the pad is still in its boot loader.
   harness.rig.setBootLoaderFaults({});
   harness.rig.unplug();
   harness.rig.enterBootLoader();
-  ASSERT_TRUE(harness.waitFor([&] { return state() == Dlg::kWaitingForDfu; }));
-  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(harness.waitFor([&] { return state() == UpdateScreen::kWaitingForDfu; }));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
   EXPECT_EQ(screen().statePicture(), "Screen8/success-recover.png");
   ASSERT_TRUE(padBackWith(1.0f));
-  harness.click(screen(), Dlg::kOk);
+  harness.click(screen(), UpdateScreen::kOk);
 
   pressFirmwareUpdate();
-  ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-  harness.click(screen(), Dlg::kYes);
-  ASSERT_TRUE(tickUntilState(Dlg::kDone));
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+  harness.click(screen(), UpdateScreen::kYes);
+  ASSERT_TRUE(tickUntilState(UpdateScreen::kDone));
   EXPECT_EQ(screen().statePicture(), "Screen8/success-update.png");
   ASSERT_TRUE(padBackWith(1.10f));
 }
@@ -384,15 +384,15 @@ TEST_F(UpdateScreenTest, UnusableFirmwareFileNeverDetachesThePad) {
     SCOPED_TRACE(name);
     writeFile(serverFolder() / "Ostrel.dfu", bytes);
     pressFirmwareUpdate();
-    ASSERT_TRUE(tickUntilState(Dlg::kOffer));
-    harness.click(screen(), Dlg::kYes);
-    ASSERT_TRUE(tickUntilState(Dlg::kFailed));
+    ASSERT_TRUE(tickUntilState(UpdateScreen::kOffer));
+    harness.click(screen(), UpdateScreen::kYes);
+    ASSERT_TRUE(tickUntilState(UpdateScreen::kFailed));
     EXPECT_EQ(screen().statePicture(), "Screen8/failed-update.png");
-    EXPECT_TRUE(shows(Dlg::kOk));
+    EXPECT_TRUE(shows(UpdateScreen::kOk));
     EXPECT_FALSE(detachSent());
     EXPECT_EQ(harness.pad.mode(), SimulatedPad::Mode::Pad);
     EXPECT_EQ(harness.rig.bootLoaderArrivals(), 0);
-    harness.click(screen(), Dlg::kOk);
+    harness.click(screen(), UpdateScreen::kOk);
     EXPECT_TRUE(harness.container().page(kGeneralScreen)->isVisible());
   }
 }
