@@ -95,7 +95,8 @@ class ProfileLibrary {
   // True when an entry (file or folder) exists at path.
   bool fileExists(const std::string& path) const;
   // Creates the four folders and, if missing, "Version/version.klt" ("1.00"),
-  // and removes what writes cut short by a crash left there. Start-up only.
+  // and removes what writes cut short by a crash left there; a folder that
+  // cannot be made does not stop the others or the version file. Start-up only.
   // True when all four folders exist and can be written; otherwise problem()
   // holds a message for the person using the program.
   bool ensureFolders();
