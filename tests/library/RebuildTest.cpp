@@ -70,6 +70,35 @@ TEST_F(Rebuild, MakerIndexListsKeltoDashFilesAndMovesTheRest) {
   EXPECT_EQ(indexLines("Myprofile/Name.klt"), (std::vector<std::string>{"Other"}));
 }
 
+// A file whose name no operation may use stays where it is, unlisted: moved
+// into the user's folder, "profile.klt" or "NAME.klt" would replace the slot
+// list or the name index wherever letter case does not count.
+TEST_F(Rebuild, FilesNamedLikeTheLibrarysOwnAreNeitherMovedNorListed) {
+  write("Myprofile/Profile.klt", "Default\r\nDefault\r\nDefault\r\nDefault\r\n");
+  write("Myprofile/Name.klt", "Default");
+  write("Myprofile/Default.klt", "1");
+  write("Myprofile/name.klt", "user's file named like the index");
+  write("Myprofile/CON.klt", "a device on Windows");
+  for (const char* name : {"Profile.klt", "PROFILE.klt", "name.klt", "a..klt"}) {
+    write(std::string("Keltoprofile/") + name, name);
+  }
+  const auto keep = [&](const std::string& relative) {
+    return std::make_pair(relative, has(relative) ? read(relative) : "<none>");
+  };
+  const std::vector<std::string> watched = {"Myprofile/Profile.klt", "Myprofile/PROFILE.klt",
+                                            "Myprofile/name.klt", "Myprofile/a..klt", "Keltoprofile/Profile.klt",
+                                            "Keltoprofile/PROFILE.klt", "Keltoprofile/name.klt",
+                                            "Keltoprofile/a..klt", "Myprofile/CON.klt"};
+  std::vector<std::pair<std::string, std::string>> before;
+  for (const auto& relative : watched) before.push_back(keep(relative));
+
+  EXPECT_TRUE(lib->rebuildMakerIndex());
+  EXPECT_TRUE(lib->rebuildMyIndex());
+  for (std::size_t i = 0; i < watched.size(); ++i) EXPECT_EQ(keep(watched[i]), before[i]);
+  EXPECT_EQ(indexLines("Myprofile/Name.klt"), (std::vector<std::string>{"Default"}));
+  EXPECT_FALSE(has("Keltoprofile/Name.klt"));
+}
+
 TEST_F(Rebuild, EmptyFoldersLeaveNoIndex) {
   write("Keltoprofile/Name.klt", "Stale");
   EXPECT_TRUE(lib->rebuildMakerIndex());
