@@ -43,9 +43,17 @@ void ControllerLink::startLink() {
 }
 
 void ControllerLink::openPad() {
+  const bool wasOpen = isOpen();
   const PadInterfaces pad = findPad(hid_.enumerate());
   if (interfaceCount_ < kPadInterfaceCount) {
-    closePad();
+    // Gone while open: an arrival handled after a quick unplug comes before
+    // the unplug's removals, which then find the pad closed. This is its
+    // removal.
+    if (wasOpen) {
+      lose();
+    } else {
+      closePad();
+    }
     return;
   }
   // The platform announces each of the four interfaces; once they are open,
@@ -74,6 +82,8 @@ ControllerLink::PadInterfaces ControllerLink::findPad(const std::vector<HidInter
   interfaceCount_ = static_cast<int>(std::count_if(pad.begin(), pad.end(), [](const auto& i) { return i.has_value(); }));
   return pad;
 }
+
+bool ControllerLink::isOpen() const { return !openPaths_[kCommandInterface].empty(); }
 
 bool ControllerLink::alreadyOpen(const PadInterfaces& pad) const {
   if (!keyDevice_ || !commandDevice_) return false;
@@ -155,6 +165,10 @@ void ControllerLink::onRemoval() {
   // The first removal of the pad's interfaces closes the link; the others
   // find it closed.
   if (!padFound_) return;
+  lose();
+}
+
+void ControllerLink::lose() {
   closePad();
   padFound_ = false;
   interfaceCount_ = 0;
