@@ -44,8 +44,10 @@ void ControllerLink::startLink() {
 
 void ControllerLink::openPad() {
   const bool wasOpen = isOpen();
-  const PadInterfaces pad = findPad(hid_.enumerate());
+  bool xbox360Found = false;
+  const PadInterfaces pad = findPad(hid_.enumerate(), xbox360Found);
   if (interfaceCount_ < kPadInterfaceCount) {
+    const bool padAbsent = !padFound_;
     // Gone while open: an arrival handled after a quick unplug comes before
     // the unplug's removals, which then find the pad closed. This is its
     // removal.
@@ -54,6 +56,9 @@ void ControllerLink::openPad() {
     } else {
       closePad();
     }
+    // Xbox 360 mode is the pad itself absent and the other identity present;
+    // while the pad's four interfaces are found, the pad wins.
+    if (xbox360Found && padAbsent) context_.app.LinkState = kPadXbox360;
     return;
   }
   // The platform announces each of the four interfaces; once they are open,
@@ -63,11 +68,12 @@ void ControllerLink::openPad() {
   connect(pad);
 }
 
-ControllerLink::PadInterfaces ControllerLink::findPad(const std::vector<HidInterfaceInfo>& present) {
+ControllerLink::PadInterfaces ControllerLink::findPad(const std::vector<HidInterfaceInfo>& present,
+                                                      bool& xbox360Found) {
   PadInterfaces pad;
   padFound_ = false;
   for (const HidInterfaceInfo& device : present) {
-    if (isXbox360(device)) context_.app.LinkState = kPadXbox360;
+    if (isXbox360(device)) xbox360Found = true;
     if (!isPadInterface(device)) continue;
     padFound_ = true;
     const int number = device.interfaceNumber;
@@ -144,6 +150,9 @@ void ControllerLink::closePad() {
 void ControllerLink::onDeviceChange(const HidEvent& event) {
   const bool arrival = event.type == HidEventType::Arrival;
   if (isXbox360(event.device)) {
+    // While the pad is open it wins: another device of that identity beside
+    // it neither replaces it nor takes it away.
+    if (isOpen()) return;
     if (arrival) {
       graceTimer_.stop();
       setLinkState(kPadXbox360);

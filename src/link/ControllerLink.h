@@ -56,7 +56,7 @@ class ControllerLink {
  private:
   using PadInterfaces = std::array<std::optional<HidInterfaceInfo>, kPadInterfaceCount>;
 
-  PadInterfaces findPad(const std::vector<HidInterfaceInfo>& present);
+  PadInterfaces findPad(const std::vector<HidInterfaceInfo>& present, bool& xbox360Found);
   bool isOpen() const;  // the pad's interfaces were opened and not closed since
   bool alreadyOpen(const PadInterfaces& pad) const;
   void connect(const PadInterfaces& pad);
