@@ -112,9 +112,16 @@ TEST(LinuxHidBackend, MonitorReportsArrivalsAndRemovals) {
   LinuxHidBackend backend(kWatched);
   EventLog log;
   backend.startEvents([&](const HidEvent& event) { log.add(event); });
+  // Each change waits until the monitor has handed on what the one before
+  // caused: umockdev looks a device up again to send its event, and a send
+  // that overlapped the monitor's handling of earlier events was once lost
+  // ("No such device").
   const auto nodes = bus.addHidDevice("1-1", kPadVendor, kPadProduct, 4, 0);
+  ASSERT_EQ(log.waitFor(4).size(), 4u);
   const std::string xbox = bus.addUsbDevice("1-3", kXboxVendor, kXboxProduct);
+  ASSERT_EQ(log.waitFor(5).size(), 5u);
   bus.removal(nodes[2]);
+  ASSERT_EQ(log.waitFor(6).size(), 6u);
   bus.removal(xbox);
   const auto events = log.waitFor(7);
   backend.stopEvents();
