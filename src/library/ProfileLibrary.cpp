@@ -16,7 +16,11 @@ namespace ostrel {
 namespace fs = std::filesystem;
 using Lock = std::lock_guard<std::recursive_mutex>;
 
-ProfileLibrary::ProfileLibrary() = default;
+// The slots hold the defaults until a profile is loaded into them: a slot
+// that is sent before it was ever loaded never goes out as zeros.
+ProfileLibrary::ProfileLibrary() {
+  for (int slot = 0; slot < kLibrarySlots; ++slot) holdDefaults(slot);
+}
 ProfileLibrary::~ProfileLibrary() = default;
 
 uint32_t ProfileLibrary::deriveKey() const { return deriveScrambleKey(); }

@@ -19,8 +19,9 @@
 //
 // Safety: every operation that builds a path from a name first checks it with
 // isSafeName (library/SafeName.h); an unsafe name makes the operation do
-// nothing and return false, so nothing outside the data folders is ever
-// created, read or deleted. Every rewrite goes through a temporary file in the
+// nothing and return false (a load still puts the defaults into the slot), so
+// nothing outside the data folders, and none of the library's own files, is
+// ever created, read, replaced or deleted through a name. Every rewrite goes through a temporary file in the
 // same folder that is renamed over the old one (library/AtomicFile.h): a file
 // on disk is always whole, old or new, and a profile file is never left plain.
 //
@@ -64,6 +65,7 @@ class ProfileLibrary {
   std::array<std::string, kNameCapacity> myNames;
   std::array<std::string, kNameCapacity> downloadNames;
   int32_t downloadCount = 0;
+  // Both hold the defaults until a profile is loaded into the slot.
   std::array<std::array<float, kSavedCapacity>, kLibrarySlots> savedValues{};
   std::array<std::array<float, kEditCapacity>, kLibrarySlots> editValues{};
   std::array<std::array<float, kEditCapacity>, kLibrarySlots> padValues{};
@@ -95,7 +97,8 @@ class ProfileLibrary {
   // True when an entry (file or folder) exists at path.
   bool fileExists(const std::string& path) const;
   // Creates the four folders and, if missing, "Version/version.klt" ("1.00"),
-  // and removes what writes cut short by a crash left there. Start-up only.
+  // and removes what writes cut short by a crash left there; a folder that
+  // cannot be made does not stop the others or the version file. Start-up only.
   // True when all four folders exist and can be written; otherwise problem()
   // holds a message for the person using the program.
   bool ensureFolders();
@@ -131,8 +134,9 @@ class ProfileLibrary {
   bool deleteProfile(const std::string& name);
   // Reads the profile into savedValues[slot] and editValues[slot]; a missing
   // profile is made from the defaults (the tables get the defaults even when
-  // it cannot be written). True when the tables hold the profile and the file
-  // is stored.
+  // it cannot be written). A refused name puts the defaults into the tables
+  // and touches no file (false). True when the tables hold the profile and the
+  // file is stored.
   bool loadProfileIntoSlot(int slot, const std::string& name);
   // Replaces line index of a user profile with valueText and stores its value
   // in both tables of the slot. Maker profiles are never changed (false); a
@@ -180,6 +184,7 @@ class ProfileLibrary {
   bool storeDefaultBody(const std::string& relative);
   bool rewriteBody(const std::string& relative, const LineRule& rule);
   bool fileSlotValues(int slot, const std::string& name, bool fromPad);
+  void holdDefaults(int slot);  // the defaults into both tables of the slot
   bool appendToIndex(const std::string& indexPath, const std::string& name);
   bool loadNames(const char* folder, NameTable& names, int32_t& count);
   bool setUpFirstRun();

@@ -29,6 +29,8 @@ int32_t fillNames(const std::string& text, std::array<std::string, kNameCapacity
 }
 }  // namespace
 
+// Every folder that can be made is made, whatever happened to the others:
+// one that fails must not take the rest, or the version file, with it.
 bool ProfileLibrary::ensureFolders() {
   Lock lock(lock_);
   bool usable = ready();
@@ -37,16 +39,15 @@ bool ProfileLibrary::ensureFolders() {
     // exist before the first run, nor may its parents.
     std::error_code ec;
     fs::create_directories(AtomicFile::pathOf(basePath), ec);
+    for (const char* folder : kFolders) {
+      const fs::path path = AtomicFile::pathOf(at(folder));
+      fs::create_directory(path, ec);
+      const bool writable = fs::is_directory(path, ec) && AtomicFile::canWrite(path);
+      if (writable) AtomicFile::removeLeftovers(path);
+      usable = writable && usable;
+    }
+    if (!exists(kVersionFile)) usable = storeBytes(kVersionFile, kFirstVersion) && usable;
   }
-  for (const char* folder : kFolders) {
-    if (!usable) break;
-    const fs::path path = AtomicFile::pathOf(at(folder));
-    std::error_code ec;
-    fs::create_directory(path, ec);
-    usable = fs::is_directory(path, ec) && AtomicFile::canWrite(path);
-    if (usable) AtomicFile::removeLeftovers(path);
-  }
-  if (usable && !exists(kVersionFile)) usable = storeBytes(kVersionFile, kFirstVersion);
   problem_ = usable ? std::string()
                     : "The data folder \"" + basePath +
                           "\" cannot be written. Profiles cannot be saved or loaded until it "

@@ -40,15 +40,25 @@ bool ProfileLibrary::deleteProfile(const std::string& name) {
   return storeBytes(indexPath, indexText(lines));
 }
 
+void ProfileLibrary::holdDefaults(int slot) {
+  std::copy(defaultProfile.begin(), defaultProfile.end(), savedValues[slot].begin());
+  std::copy(defaultProfile.begin(), defaultProfile.end(), editValues[slot].begin());
+}
+
 bool ProfileLibrary::loadProfileIntoSlot(int slot, const std::string& name) {
   Lock lock(lock_);
-  if (!validSlot(slot) || !ready(name)) return false;
+  if (!validSlot(slot)) return false;
+  // A slot whose name is refused has no file to hold; it holds the defaults,
+  // never what an earlier profile or nothing at all left in its rows.
+  if (!ready(name)) {
+    holdDefaults(slot);
+    return false;
+  }
   auto& saved = savedValues[slot];
   auto& edit = editValues[slot];
   const std::string path = profilePath(name);
   if (!exists(path)) {
-    std::copy(defaultProfile.begin(), defaultProfile.end(), saved.begin());
-    std::copy(defaultProfile.begin(), defaultProfile.end(), edit.begin());
+    holdDefaults(slot);
     return storeDefaultBody(path);
   }
   const auto body = readBody(path);

@@ -64,13 +64,15 @@ bool ProfileLibrary::rebuildIndex(bool makerFolder) {
   for (const auto& file : *files) {
     if (file == kIndexFile || (!makerFolder && file == kSlotListFile)) continue;
     if (file.find(kProfileExtension) == std::string::npos) continue;
+    // A name that no operation could address again is neither listed nor
+    // moved: moved, "profile.klt" could replace the other folder's slot list.
+    const std::string name = withoutExtension(file);
+    if (!isSafeName(name)) continue;
     if ((file.find("kelto-") != std::string::npos) != makerFolder) {
       done = moveFile(folder + file, other + file) && done;
       continue;
     }
-    // A name that no operation could address again is not listed.
-    const std::string name = withoutExtension(file);
-    if (isSafeName(name)) batch.append(indexPathOf(name), name);
+    batch.append(indexPathOf(name), name);
   }
   return batch.write() && done;
 }

@@ -43,9 +43,22 @@ void ControllerLink::startLink() {
 }
 
 void ControllerLink::openPad() {
-  const PadInterfaces pad = findPad(hid_.enumerate());
+  const bool wasOpen = isOpen();
+  bool xbox360Found = false;
+  const PadInterfaces pad = findPad(hid_.enumerate(), xbox360Found);
   if (interfaceCount_ < kPadInterfaceCount) {
-    closePad();
+    const bool padAbsent = !padFound_;
+    // Gone while open: an arrival handled after a quick unplug comes before
+    // the unplug's removals, which then find the pad closed. This is its
+    // removal.
+    if (wasOpen) {
+      lose();
+    } else {
+      closePad();
+    }
+    // Xbox 360 mode is the pad itself absent and the other identity present;
+    // while the pad's four interfaces are found, the pad wins.
+    if (xbox360Found && padAbsent) context_.app.LinkState = kPadXbox360;
     return;
   }
   // The platform announces each of the four interfaces; once they are open,
@@ -55,11 +68,12 @@ void ControllerLink::openPad() {
   connect(pad);
 }
 
-ControllerLink::PadInterfaces ControllerLink::findPad(const std::vector<HidInterfaceInfo>& present) {
+ControllerLink::PadInterfaces ControllerLink::findPad(const std::vector<HidInterfaceInfo>& present,
+                                                      bool& xbox360Found) {
   PadInterfaces pad;
   padFound_ = false;
   for (const HidInterfaceInfo& device : present) {
-    if (isXbox360(device)) context_.app.LinkState = kPadXbox360;
+    if (isXbox360(device)) xbox360Found = true;
     if (!isPadInterface(device)) continue;
     padFound_ = true;
     const int number = device.interfaceNumber;
@@ -74,6 +88,8 @@ ControllerLink::PadInterfaces ControllerLink::findPad(const std::vector<HidInter
   interfaceCount_ = static_cast<int>(std::count_if(pad.begin(), pad.end(), [](const auto& i) { return i.has_value(); }));
   return pad;
 }
+
+bool ControllerLink::isOpen() const { return !openPaths_[kCommandInterface].empty(); }
 
 bool ControllerLink::alreadyOpen(const PadInterfaces& pad) const {
   if (!keyDevice_ || !commandDevice_) return false;
@@ -134,6 +150,9 @@ void ControllerLink::closePad() {
 void ControllerLink::onDeviceChange(const HidEvent& event) {
   const bool arrival = event.type == HidEventType::Arrival;
   if (isXbox360(event.device)) {
+    // While the pad is open it wins: another device of that identity beside
+    // it neither replaces it nor takes it away.
+    if (isOpen()) return;
     if (arrival) {
       graceTimer_.stop();
       setLinkState(kPadXbox360);
@@ -155,6 +174,10 @@ void ControllerLink::onRemoval() {
   // The first removal of the pad's interfaces closes the link; the others
   // find it closed.
   if (!padFound_) return;
+  lose();
+}
+
+void ControllerLink::lose() {
   closePad();
   padFound_ = false;
   interfaceCount_ = 0;

@@ -56,11 +56,13 @@ class ControllerLink {
  private:
   using PadInterfaces = std::array<std::optional<HidInterfaceInfo>, kPadInterfaceCount>;
 
-  PadInterfaces findPad(const std::vector<HidInterfaceInfo>& present);
+  PadInterfaces findPad(const std::vector<HidInterfaceInfo>& present, bool& xbox360Found);
+  bool isOpen() const;  // the pad's interfaces were opened and not closed since
   bool alreadyOpen(const PadInterfaces& pad) const;
   void connect(const PadInterfaces& pad);
   void startReaders();
   void onRemoval();
+  void lose();  // the pad has left: closes it, then LinkState and the grace time
   void startGraceTime();
   void setLinkState(int32_t state);
 

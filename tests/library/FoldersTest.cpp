@@ -137,6 +137,22 @@ TEST_F(LibraryTest, UnwritableDataRootIsReportedAndNothingHangs) {
   EXPECT_EQ(testing::readAll(root / "plain-file"), "x");
 }
 
+// One folder that cannot be made takes neither the others nor the version
+// file with it.
+TEST_F(LibraryTest, EveryFolderThatCanBeMadeIsMade) {
+  const std::string folders[] = {"Version", "Myprofile", "Keltoprofile", "Downloadprofile"};
+  for (const std::string& blocked : folders) {
+    for (const std::string& folder : folders) std::filesystem::remove_all(file(folder));
+    write(blocked, "not a folder");
+    EXPECT_FALSE(lib->ensureFolders()) << blocked;
+    EXPECT_FALSE(lib->problem().empty());
+    for (const std::string& folder : folders) {
+      EXPECT_EQ(std::filesystem::is_directory(file(folder)), folder != blocked) << folder << " with " << blocked;
+    }
+    EXPECT_EQ(read("Version/version.klt"), blocked == "Version" ? "" : "1.00") << blocked;
+  }
+}
+
 TEST_F(LibraryTest, OneFolderThatIsAFileMakesTheRootUnusable) {
   write("Keltoprofile", "not a folder");
   EXPECT_FALSE(lib->ensureFolders());

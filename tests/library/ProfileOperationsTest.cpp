@@ -91,6 +91,30 @@ TEST_F(ProfileOperations, LoadOfAMissingProfileMakesItFromTheDefaults) {
   EXPECT_EQ(lib->savedValues[2][166], -7.0f);
 }
 
+// A slot whose name the library refuses has no file to read; it must hold
+// the defaults, not the rows an earlier profile (or nothing) left there.
+TEST_F(ProfileOperations, ASlotWhoseNameIsRefusedHoldsTheDefaults) {
+  const ProfileLibrary fresh;
+  for (int slot = 0; slot < kLibrarySlots; ++slot) {
+    for (std::size_t i = 0; i < kProfileSize; ++i) {
+      ASSERT_EQ(fresh.savedValues[slot][i], defaultProfile[i]) << "slot " << slot << " value " << i;
+      ASSERT_EQ(fresh.editValues[slot][i], defaultProfile[i]);
+    }
+  }
+  for (const std::string name : {"Profile", "name", "CON", "a/b", ""}) {
+    lib->editValues[1].fill(3.5f);
+    ASSERT_TRUE(lib->saveSlotAs(1, "Mine"));
+    ASSERT_TRUE(lib->loadProfileIntoSlot(1, "Mine"));
+    const auto before = testing::snapshot(root);
+    EXPECT_FALSE(lib->loadProfileIntoSlot(1, name)) << name;
+    for (std::size_t i = 0; i < kProfileSize; ++i) {
+      ASSERT_EQ(lib->savedValues[1][i], defaultProfile[i]) << name << " value " << i;
+      ASSERT_EQ(lib->editValues[1][i], defaultProfile[i]) << name << " value " << i;
+    }
+    EXPECT_EQ(testing::snapshot(root), before) << name;
+  }
+}
+
 // The reader takes what it finds: LF or CR LF, junk, short and long files.
 TEST_F(ProfileOperations, LoadIsTolerantOfHandMadePlainFiles) {
   std::string longFile;

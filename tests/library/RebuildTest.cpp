@@ -70,6 +70,32 @@ TEST_F(Rebuild, MakerIndexListsKeltoDashFilesAndMovesTheRest) {
   EXPECT_EQ(indexLines("Myprofile/Name.klt"), (std::vector<std::string>{"Other"}));
 }
 
+// A file whose name no operation may use stays where it is, unlisted: moved
+// into the user's folder, "profile.klt" would replace the slot list wherever
+// letter case does not count. (Only names that can stand side by side on
+// such a file system, too.)
+TEST_F(Rebuild, FilesNamedLikeTheLibrarysOwnAreNeitherMovedNorListed) {
+  write("Myprofile/Profile.klt", "Default\r\nDefault\r\nDefault\r\nDefault\r\n");
+  write("Myprofile/Name.klt", "Default");
+  write("Myprofile/Default.klt", "1");
+  write("Myprofile/a..klt", "trailing dot");
+  write("Keltoprofile/profile.klt", "maker file named like the slot list");
+  write("Keltoprofile/a..klt", "trailing dot");
+  const std::vector<std::string> watched = {"Myprofile/Profile.klt", "Myprofile/a..klt", "Keltoprofile/profile.klt",
+                                            "Keltoprofile/a..klt"};
+  std::vector<std::string> before;
+  for (const auto& relative : watched) before.push_back(read(relative));
+
+  EXPECT_TRUE(lib->rebuildMakerIndex());
+  EXPECT_TRUE(lib->rebuildMyIndex());
+  for (std::size_t i = 0; i < watched.size(); ++i) {
+    EXPECT_TRUE(has(watched[i])) << watched[i];
+    EXPECT_EQ(read(watched[i]), before[i]) << watched[i];
+  }
+  EXPECT_EQ(indexLines("Myprofile/Name.klt"), (std::vector<std::string>{"Default"}));
+  EXPECT_FALSE(has("Keltoprofile/Name.klt"));
+}
+
 TEST_F(Rebuild, EmptyFoldersLeaveNoIndex) {
   write("Keltoprofile/Name.klt", "Stale");
   EXPECT_TRUE(lib->rebuildMakerIndex());

@@ -18,14 +18,30 @@ TEST(SafeName, RefusesNamesThatLeaveTheFolderOrCannotBeFileNames) {
   const std::string unsafe[] = {"", ".", "..", "../x", "a/b", "a\\b", "/abs", std::string("a\0b", 3),
                                 "a\nb", "a\rb", "\t", "a\x7f", "\x1f"};
   for (const auto& name : unsafe) EXPECT_FALSE(isSafeName(name)) << name;
-  const std::string safe[] = {"Default", "kelto-2", "my kelto", "...", ".hidden", "a..b", "Caf\xe9",
-                              "x.klt"};
+  const std::string safe[] = {"Default", "kelto-2", "my kelto", ".hidden", "a..b", "Caf\xe9", "x.klt"};
+  for (const auto& name : safe) EXPECT_TRUE(isSafeName(name)) << name;
+}
+
+TEST(SafeName, RefusesTheLibrarysOwnFilesAndWhatWindowsCannotStore) {
+  const std::string unsafe[] = {
+      // the slot list and the name index, in any letter case
+      "Profile", "profile", "PROFILE", "Name", "name", "nAmE",
+      // devices, with or without an extension
+      "CON", "con", "Prn", "aux", "NUL", "nul.txt", "Con.tar.gz", "AUX .txt", "COM1", "com9", "Lpt1",
+      "LPT9.klt", "COM\xB9", "lpt\xB3",
+      // a trailing dot or space
+      "...", "a.", "Pad 1 ", " ",
+      // characters a Windows file name cannot hold
+      "a:b", "C:", "a*", "what?", "say \"hi\"", "<a>", "a>b", "a|b"};
+  for (const auto& name : unsafe) EXPECT_FALSE(isSafeName(name)) << name;
+  const std::string safe[] = {"Profiles", "Profile 2", "My Name", "Names", "Name.klt", "CONSOLE", "Connect",
+                              "COM10", "COM", "LPT", "NULL", "con-1", "nul_pad", " lead", "a. b", "Pad 1"};
   for (const auto& name : safe) EXPECT_TRUE(isSafeName(name)) << name;
 }
 
 TEST_F(LibraryTest, HostileNamesTouchNothing) {
   ASSERT_TRUE(lib->ensureFolders());
-  ASSERT_TRUE(lib->createProfile("Default"));
+  ASSERT_EQ(lib->getSlotName(0), "Default");  // the slot list, the name index and "Default"
   testing::writeAll(root / "x.klt", "outside");
   write("x.klt", "beside the folders");
   write("Myprofile/a.klt", "sub");  // what "../a" from Keltoprofile would reach
@@ -33,7 +49,8 @@ TEST_F(LibraryTest, HostileNamesTouchNothing) {
   const auto tablesBefore = lib->savedValues;
 
   const std::string hostile[] = {"../x", "../../x", "a/b", "..", ".", "a\\b", "", "../Myprofile/a",
-                                 "kelto/../../x", std::string("x\0y", 3), "line\nbreak"};
+                                 "kelto/../../x", std::string("x\0y", 3), "line\nbreak",
+                                 "Profile", "profile", "NAME", "Name", "CON", "nul.txt", "a:b", "Pad."};
   for (const auto& name : hostile) {
     EXPECT_FALSE(lib->createProfile(name)) << name;
     EXPECT_FALSE(lib->deleteProfile(name)) << name;

@@ -112,6 +112,39 @@ TEST_F(LinkTest, ReturnWithinTheGraceTimeNeverShowsNotConnected) {
   EXPECT_EQ(count(sent(), 'W'), 2);
 }
 
+// An arrival handled after a quick unplug enumerates a bus without the pad,
+// before the unplug's removals are handled; those then find the pad closed.
+// The pad has left all the same: the grace time starts as for a removal (and
+// a removal for the boot loader keeps the state, as a removal does).
+TEST_F(LinkTest, AnArrivalThatFindsThePadGoneIsItsRemoval) {
+  const HidInterfaceInfo lateArrival{SimulatedPad::interfacePath(1), kPadVendor, kPadProduct, 1};
+  struct Case {
+    uint8_t expectDetach;
+    int32_t state;
+    bool graceTime;
+  };
+  int plugIns = 0;
+  for (const Case c : {Case{0, kNoPad, true}, Case{1, kPadConnected, false}}) {
+    if (!link) startLink();
+    pad.plug();
+    ASSERT_TRUE(runSequences(++plugIns));
+    app.expectDetach = c.expectDetach;
+    pad.unplug();  // its removals wait behind the late arrival
+    link->onDeviceChange({HidEventType::Arrival, lateArrival});
+    for (int handled = 0; handled < 2; ++handled) {
+      EXPECT_EQ(app.LinkState, c.state) << "expectDetach " << int{c.expectDetach};
+      EXPECT_EQ(timer.armed(), c.graceTime);
+      EXPECT_EQ(app.expectDetach, 0);
+      EXPECT_FALSE(link->padFound());
+      dispatcher.drain();  // the removals change nothing more
+    }
+    if (c.graceTime) {
+      timer.fire();
+      EXPECT_EQ(observer.graceEnded, 1);
+    }
+  }
+}
+
 TEST_F(LinkTest, LongerAbsenceEndsTheGraceTime) {
   pad.plug();
   startLink();

@@ -4,8 +4,10 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <condition_variable>
+#include <functional>
 #include <future>
 
 #include "LinkTestSupport.h"
@@ -110,9 +112,16 @@ TEST(LinuxHidBackend, MonitorReportsArrivalsAndRemovals) {
   LinuxHidBackend backend(kWatched);
   EventLog log;
   backend.startEvents([&](const HidEvent& event) { log.add(event); });
+  // Each change waits until the monitor has handed on what the one before
+  // caused: umockdev looks a device up again to send its event, and a send
+  // that overlapped the monitor's handling of earlier events was once lost
+  // ("No such device").
   const auto nodes = bus.addHidDevice("1-1", kPadVendor, kPadProduct, 4, 0);
+  ASSERT_EQ(log.waitFor(4).size(), 4u);
   const std::string xbox = bus.addUsbDevice("1-3", kXboxVendor, kXboxProduct);
+  ASSERT_EQ(log.waitFor(5).size(), 5u);
   bus.removal(nodes[2]);
+  ASSERT_EQ(log.waitFor(6).size(), 6u);
   bus.removal(xbox);
   const auto events = log.waitFor(7);
   backend.stopEvents();
@@ -166,49 +175,112 @@ TEST(LinuxHidBackend, RetriesANodeWhosePermissionsAreNotThereYet) {
   }
 }
 
-// The whole link over the Linux backend: a mocked pad whose command node
-// answers as the pad does.
-TEST(LinuxLink, ConnectsToAMockedPadAndFollowsItsRemoval) {
-  MockedBus bus;
-  const auto nodes = bus.addHidDevice("1-1", kPadVendor, kPadProduct, 4, 0);
-  std::mutex padMutex;
-  SimulatedPadFirmware firmware;
-  for (int i = 0; i < 4; ++i) firmware.slots[i].name = "Mocked " + std::to_string(i + 1);
-  bus.onWrite("/dev/hidraw3", [&](const Report& command) {
-    std::vector<Report> answers;
-    {
-      std::lock_guard lock(padMutex);
-      answers = firmware.handle(command).answers;
-    }
-    for (const Report& answer : answers) bus.answer("/dev/hidraw3", answer);
-  });
-
-  const fs::path root = makeScratchFolder();
-  {
-    AppState app;
-    app.resetToStartup();
-    ProfileLibrary library;
-    library.basePath = root.string() + "/";
-    ASSERT_TRUE(library.ensureFolders());
-    QueueDispatcher dispatcher;
-    ManualTimer timer;
-    InstantSleeper sleeper;
-    RecordingObserver observer;
-    LinuxHidBackend backend(kWatched, &sleeper);
-    ControllerLink link(app, library, backend, dispatcher, timer, sleeper);
-    link.setObserver(&observer);
-    link.startLink();
-    ASSERT_EQ(app.LinkState, kPadConnected);
-    ASSERT_TRUE(dispatcher.runUntil([&] { return observer.sequencesDone == 1; }, std::chrono::seconds(10)));
-    EXPECT_EQ(app.slotNames[3], "Mocked 4");
-    EXPECT_TRUE(library.fileExists(library.basePath + "Myprofile/Mocked 2.klt"));
-
-    for (const std::string& node : nodes) bus.removal(node);
-    ASSERT_TRUE(dispatcher.runUntil([&] { return app.LinkState == kNoPad; }, std::chrono::seconds(10)));
-    EXPECT_TRUE(timer.armed());
+// The Linux backend, counting the events it has handed on, so that a test
+// can wait for the ones it caused.
+class CountingBackend : public LinuxHidBackend {
+ public:
+  using LinuxHidBackend::LinuxHidBackend;
+  ~CountingBackend() override { stopEvents(); }
+  void startEvents(HidEventHandler handler) override {
+    LinuxHidBackend::startEvents([this, handler = std::move(handler)](const HidEvent& event) {
+      handler(event);
+      ++events;
+    });
   }
-  std::error_code ignored;
-  fs::remove_all(root, ignored);
+  std::atomic<int> events{0};
+};
+
+// The whole link over the Linux backend, with a library in a scratch folder.
+// plugPad() puts the pad on the bus; its command node answers as the pad does.
+class MockedLink {
+  // First: what the bus's write handler and the link use outlives them.
+  fs::path root_ = makeScratchFolder();
+  std::mutex padMutex_;
+  SimulatedPadFirmware firmware_;
+
+ public:
+  MockedLink() {
+    for (int i = 0; i < 4; ++i) firmware_.slots[i].name = "Mocked " + std::to_string(i + 1);
+    app.resetToStartup();
+    library.basePath = root_.string() + "/";
+    link.setObserver(&observer);
+  }
+  ~MockedLink() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+  }
+  std::vector<std::string> plugPad() {
+    auto nodes = bus.addHidDevice("1-1", kPadVendor, kPadProduct, 4, 0);
+    bus.onWrite("/dev/hidraw3", [this](const Report& command) {
+      std::vector<Report> answers;
+      {
+        std::lock_guard lock(padMutex_);
+        answers = firmware_.handle(command).answers;
+      }
+      for (const Report& answer : answers) bus.answer("/dev/hidraw3", answer);
+    });
+    return nodes;
+  }
+  // Runs the link's work until the backend has handed on `count` events in
+  // all and done() holds, then runs what those events left.
+  bool handle(int count, const std::function<bool()>& done = [] { return true; }) {
+    const bool reached = dispatcher.runUntil([&] { return backend.events >= count && done(); },
+                                             std::chrono::seconds(10));
+    dispatcher.drain();
+    return reached;
+  }
+
+  MockedBus bus;  // before the backend: the testbed comes before any udev context
+  AppState app;
+  ProfileLibrary library;
+  QueueDispatcher dispatcher;
+  ManualTimer timer;
+  InstantSleeper sleeper;
+  RecordingObserver observer;
+  CountingBackend backend{kWatched, &sleeper};
+  ControllerLink link{app, library, backend, dispatcher, timer, sleeper};
+};
+
+TEST(LinuxLink, ConnectsToAMockedPadAndFollowsItsRemoval) {
+  MockedLink mocked;
+  const auto nodes = mocked.plugPad();
+  ASSERT_TRUE(mocked.library.ensureFolders());
+  mocked.link.startLink();
+  ASSERT_EQ(mocked.app.LinkState, kPadConnected);
+  ASSERT_TRUE(mocked.handle(0, [&] { return mocked.observer.sequencesDone == 1; }));
+  EXPECT_EQ(mocked.app.slotNames[3], "Mocked 4");
+  EXPECT_TRUE(mocked.library.fileExists(mocked.library.basePath + "Myprofile/Mocked 2.klt"));
+
+  for (const std::string& node : nodes) mocked.bus.removal(node);
+  ASSERT_TRUE(mocked.handle(4));
+  EXPECT_EQ(mocked.app.LinkState, kNoPad);
+  EXPECT_TRUE(mocked.timer.armed());
+}
+
+// An Xbox 360 pad beside the pad: Xbox 360 mode is the pad absent and such a
+// device present; while the pad's four interfaces are found, the pad wins,
+// whatever enumerations and the other device's events come.
+TEST(LinuxLink, ThePadWinsOverAnXbox360PadBesideIt) {
+  MockedLink mocked;
+  const std::string xbox = mocked.bus.addUsbDevice("1-3", kXboxVendor, kXboxProduct);
+  ASSERT_TRUE(mocked.library.ensureFolders());
+  mocked.link.startLink();
+  EXPECT_EQ(mocked.app.LinkState, kPadXbox360);
+
+  mocked.plugPad();  // four arrivals, each enumerating both devices
+  ASSERT_TRUE(mocked.handle(4, [&] { return mocked.observer.sequencesDone == 1; }));
+  EXPECT_EQ(mocked.app.LinkState, kPadConnected);
+  mocked.link.openPad();  // what every later arrival of the pad runs
+  EXPECT_EQ(mocked.app.LinkState, kPadConnected);
+
+  mocked.bus.addUsbDevice("1-4", kXboxVendor, kXboxProduct);
+  ASSERT_TRUE(mocked.handle(5));
+  mocked.bus.removal(xbox);
+  ASSERT_TRUE(mocked.handle(6));
+  EXPECT_EQ(mocked.app.LinkState, kPadConnected);
+  EXPECT_FALSE(mocked.timer.armed());
+  EXPECT_EQ(mocked.observer.states, std::vector<int32_t>{kPadConnected});
+  EXPECT_EQ(mocked.observer.sequencesDone, 1);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Profiles received from the pad are filed in the library; activation writes
 // the four slots to the pad.
 
+#include <fstream>
+
 #include "LinkTestSupport.h"
 
 namespace ostrel::testing {
@@ -58,14 +60,57 @@ TEST_F(TransferTest, NamesThatCannotBeFileNamesAreNotTaken) {
   pad.withFirmware([](SimulatedPadFirmware& firmware) {
     firmware.slots[0].name = "../../escape";
     firmware.slots[1].name = "";
+    firmware.slots[2].name = "Profile";  // the slot list
+    firmware.slots[3].name = "name";     // the name index, in another letter case
   });
   pad.plug();
   startLink();
   ASSERT_TRUE(runSequences(1));
-  EXPECT_EQ(app.slotNames[0], "Default");
-  EXPECT_EQ(app.slotNames[1], "Default");
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(app.slotNames[i], "Default") << i;
+    EXPECT_EQ(library.getSlotName(i), "Default") << i;  // still a readable list
+  }
+  ASSERT_TRUE(library.loadMyNames());
+  EXPECT_EQ(library.myCount, 1);
+  EXPECT_EQ(library.myNames[0], "Default");
   EXPECT_FALSE(fs::exists(root / "escape.klt"));
   EXPECT_FALSE(fs::exists(root.parent_path() / "escape.klt"));
+}
+
+// Start-up with a slot list whose names the library refuses (left by an
+// earlier version, or made by hand), one line short.
+class RefusedSlotNames : public TransferTest {
+ protected:
+  void SetUp() override {
+    root = makeScratchFolder();
+    fs::create_directory(root / "Myprofile");
+    std::ofstream(root / "Myprofile" / "Profile.klt", std::ios::binary) << "CON\r\nName\r\nProfile";
+    startLibrary(root, library, app);
+  }
+};
+
+TEST_F(RefusedSlotNames, SlotsHoldTheDefaultsAndActivationSendsThem) {
+  pad.withFirmware([](SimulatedPadFirmware& firmware) {
+    for (auto& slot : firmware.slots) slot = {"", patterned(3.0f), 0};  // empty: the slots keep their names
+  });
+  pad.plug();
+  startLink();
+  ASSERT_TRUE(runSequences(1));
+  pad.clearReceivedReports();
+  app.currentSlot = 1;
+  ASSERT_TRUE(link->transfer().activateProfiles(app.slotNames[0]));
+
+  const auto reports = pad.receivedReports();
+  ASSERT_EQ(reports.size(), 44u);
+  for (int slot = 1; slot <= 4; ++slot) {
+    const int index = slot - 1;
+    const ProfilePackets packets = encodeProfilePackets('U', slot, profileFlags(app.language, false), defaultProfile);
+    for (int p = 0; p < kProfilePackets; ++p) {
+      EXPECT_EQ(reports[11 * index + 1 + p], packets[p]) << "slot " << slot << " packet " << p + 1;
+    }
+  }
+  const std::string names[] = {"CON", "Name", "Profile", ""};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(library.getSlotName(i), names[i]) << i;  // the list is still plain
 }
 
 TEST_F(TransferTest, ActivationSendsElevenReportsPerSlotInOrder) {
