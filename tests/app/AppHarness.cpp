@@ -22,7 +22,7 @@ Application& AppHarness::make(const std::function<bool()>& claimInstance) {
   const std::string program =
       programFolderOverride.empty() ? programFolder().toStdString() : programFolderOverride;
   app_ = std::make_unique<Application>(Application::Environment{
-      pad, sleeper, shellOverride ? *shellOverride : shell, claimInstance, program, std::string(), resourceRoot(), &timer,
+      hidOverride ? *hidOverride : pad, sleeper, shellOverride ? *shellOverride : shell, claimInstance, program, std::string(), resourceRoot(), &timer,
       startSockets, server, &rig.bus(), &dfuClock});
   return *app_;
 }

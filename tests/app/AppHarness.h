@@ -68,6 +68,8 @@ class AppHarness {
   // Set before make(): another process seam (the real one, in death tests)
   // and another program folder.
   ProcessShell* shellOverride = nullptr;
+  // Set before make(): another pad seam (a real backend on mocked devices).
+  HidBackend* hidOverride = nullptr;
   std::string programFolderOverride;
   // Set before make(): the socket service's start (the system's when empty).
   std::function<bool()> startSockets;
