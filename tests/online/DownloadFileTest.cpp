@@ -11,6 +11,7 @@
 
 #include "TempDir.h"
 #include "library/ProfileLibrary.h"
+#include "library/AtomicFile.h"
 #include "online/DownloadFile.h"
 
 #ifndef _WIN32
@@ -41,9 +42,15 @@ TEST(DownloadFile, LeftoversOfCutDownloadsAreRemovedAtStartUp) {
   for (const char* folder : folders) test::writeFile(data.path() / folder / ".download-3141592653-7.part", "cut");
   test::writeFile(data.path() / "Version/Ostrel.dfu", "old firmware");
   // A download in flight when the power went: its temporary file stays.
+#ifdef _WIN32
+  // Windows removes no file that is still open: there the leftover is closed,
+  // as it is after a real power loss.
+  test::writeFile(AtomicFile::temporaryFor(data.path() / "Version/Ostrel.dfu"), "new firm");
+#else
   DownloadFile cut(data.path() / "Version/Ostrel.dfu");
   ASSERT_TRUE(cut.open());
   ASSERT_TRUE(cut.write("new firm", 8));
+#endif
 
   ProfileLibrary nextRun;  // the next start-up
   nextRun.basePath = library.basePath;
