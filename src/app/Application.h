@@ -20,6 +20,7 @@
 
 namespace ostrel {
 
+class AfterFirstFrame;
 class MainWindow;
 class ControllerLink;
 class HidBackend;
@@ -59,7 +60,8 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Start-up up to the shown main window. False when the program must not
+  // Start-up up to the shown main window; the rest follows its first frame
+  // (finishStartup). False when the program must not
   // run: the process was then ended through the shell.
   bool start();
   // start(), the main loop and the exit: the process exit code.
@@ -74,6 +76,8 @@ class Application {
 
  private:
   void openLibrary();
+  // What start-up does once the first frame is drawn.
+  void finishStartup();
   bool startSockets();
 
   Environment env_;
@@ -91,6 +95,7 @@ class Application {
   DfuSharedFlags dfuShared_;
   std::unique_ptr<AppContext> context_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<AfterFirstFrame> afterFirstFrame_;
 };
 
 }  // namespace ostrel
