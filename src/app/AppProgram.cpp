@@ -22,14 +22,14 @@ std::string userDataFolder() {
 
 }  // namespace
 
-AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server, UsbTransport* dfuTransport)
+AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, SharedServerSettings server, UsbTransport* dfuTransport)
     : lock_(createInstanceLock(kInstanceLockName)),
       app_(environment(hid, sleeper, shell_, *lock_, std::move(server), dfuTransport)) {}
 
 std::string AppProgram::dataRoot() { return chooseDataRoot(programFolder(), userDataFolder()); }
 
 Application::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
-                                                           InstanceLock& lock, ServerSettings server,
+                                                           InstanceLock& lock, SharedServerSettings server,
                                                            UsbTransport* dfuTransport) {
   const std::string program = programFolder();
   Application::Environment environment{hid,

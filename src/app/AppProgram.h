@@ -15,7 +15,7 @@ namespace ostrel {
 class AppProgram {
  public:
   // dfuTransport: the USB seam of the firmware update; null for the build's own.
-  AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server = ServerSettings::builtIn(),
+  AppProgram(HidBackend& hid, Sleeper& sleeper, SharedServerSettings server = ServerSettings::builtIn(),
              UsbTransport* dfuTransport = nullptr);
 
   // The folder that holds the program's data folders (Version/, ...).
@@ -26,7 +26,7 @@ class AppProgram {
 
  private:
   static Application::Environment environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
-                                                        InstanceLock& lock, ServerSettings server,
+                                                        InstanceLock& lock, SharedServerSettings server,
                                                         UsbTransport* dfuTransport);
 
   QtProcessShell shell_;

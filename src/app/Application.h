@@ -15,7 +15,7 @@
 #include "dfu/SystemDfuClock.h"
 #include "dfu/UsbTransport.h"
 #include "library/ProfileLibrary.h"
-#include "online/ServerSettings.h"
+#include "online/SharedServerSettings.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
@@ -48,7 +48,7 @@ class Application {
     // the system's own (net::SocketStartup). False when it cannot be started.
     std::function<bool()> startSockets{};
     // The maker's FTP server; the demo and the tests give a loopback one.
-    ServerSettings server = ServerSettings::builtIn();
+    SharedServerSettings server;
     // The USB seam and clock of the firmware update; null for the system's
     // own (the build's USB transport, the real clock).
     UsbTransport* dfuTransport = nullptr;
