@@ -77,9 +77,16 @@ std::optional<FirstFrame> runToFirstFrame(const std::vector<std::string>& argume
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
+  // A process group of its own, so that the end reaches what it started (the
+  // demo's server) and nothing of a run overlaps the next.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   const auto start = std::chrono::steady_clock::now();
   pid_t child = 0;
-  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+  const int spawned = posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), envp.data());
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(pipeFds[1]);
   if (spawned != 0) {
@@ -89,7 +96,7 @@ std::optional<FirstFrame> runToFirstFrame(const std::vector<std::string>& argume
   }
   const bool painted = awaitFirstFrame(pipeFds[0]);
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  kill(child, SIGTERM);
+  kill(-child, SIGTERM);
   close(pipeFds[0]);
   int status = 0;
   rusage usage{};

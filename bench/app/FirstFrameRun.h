@@ -1,7 +1,8 @@
 #pragma once
 // Runs a Qt Widgets program offscreen until it has flushed its first whole
 // 1280 x 720 frame (Qt's own painting log on standard error says so; the
-// program is not changed for it), then ends it with SIGTERM.
+// program is not changed for it), then ends it and what it started with
+// SIGTERM.
 
 #include <optional>
 #include <string>

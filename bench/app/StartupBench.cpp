@@ -54,10 +54,13 @@ class InstalledCopy {
   }
   bool ok() const { return !root_.empty(); }
   fs::path program() const { return root_ / "bin" / OSTREL_PRODUCT_FILE_NAME; }
-  // A new home folder with a private runtime folder, as a login gives.
+  // A new home folder with a private runtime folder, as a login gives, and
+  // a temporary folder that goes with this copy: the programs are ended by a
+  // signal and leave theirs behind (the demo its server's files).
   fs::path makeHome(const std::string& name) const {
     const fs::path home = root_ / name;
     fs::remove_all(home);
+    fs::create_directories(home / "tmp");
     fs::create_directories(home / "runtime");
     fs::permissions(home / "runtime", fs::perms::owner_all);
     return home;
@@ -70,7 +73,7 @@ class InstalledCopy {
 std::vector<std::string> homeEnvironment(const fs::path& home) {
   return {"HOME=" + home.string(), "XDG_DATA_HOME=" + (home / "data").string(),
           "XDG_CONFIG_HOME=" + (home / "config").string(), "XDG_CACHE_HOME=" + (home / "cache").string(),
-          "XDG_RUNTIME_DIR=" + (home / "runtime").string()};
+          "XDG_RUNTIME_DIR=" + (home / "runtime").string(), "TMPDIR=" + (home / "tmp").string()};
 }
 
 std::vector<std::string> baselineCommand() {

@@ -70,6 +70,7 @@ bool Application::start() {
 void Application::finishStartup() {
   library_.rebuildMyIndex();
   library_.rebuildMakerIndex();
+  if (env_.afterFirstFrame) env_.afterFirstFrame();
   // The watch's first look at the bus waits for the boot loader to settle;
   // the first screen is drawn before it. A screen already left needs none.
   if (!window_->profileWindowOpen()) window_->watchForDfuMode();

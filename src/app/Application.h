@@ -53,6 +53,9 @@ class Application {
     // own (the build's USB transport, the real clock).
     UsbTransport* dfuTransport = nullptr;
     DfuClock* dfuClock = nullptr;
+    // The caller's own start-up work that can follow the first frame (the
+    // demo's server); empty for none.
+    std::function<void()> afterFirstFrame{};
   };
 
   explicit Application(Environment environment);

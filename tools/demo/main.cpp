@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
   const std::string factory = ostrel::writeFactoryFirmware(ostrel::AppProgram::dataRoot());
   if (!factory.empty()) std::fprintf(stderr, "ostrel-demo: no factory firmware for a recovery: %s\n", factory.c_str());
   const ostrel::SharedServerSettings settings(ostrel::ServerSettings::none());
-  startServer(server, settings);
-  ostrel::AppProgram program(pad, sleeper, settings, &rig.bus());
+  // Started once the main window is drawn, so the server's start-up does not
+  // compete with the program's.
+  ostrel::AppProgram program(pad, sleeper, settings, &rig.bus(), [&server, settings] { startServer(server, settings); });
   ostrel::PadSimulatorWindow simulator(rig);
   simulator.move(1290, 150);
   simulator.show();
