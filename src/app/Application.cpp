@@ -74,6 +74,7 @@ void Application::finishStartup() {
   // The watch's first look at the bus waits for the boot loader to settle;
   // the first screen is drawn before it. A screen already left needs none.
   if (!window_->profileWindowOpen()) window_->watchForDfuMode();
+  startupFinished_ = true;
 }
 
 bool Application::startSockets() {

@@ -69,6 +69,8 @@ class Application {
   bool start();
   // start(), the main loop and the exit: the process exit code.
   int run();
+  // True once the start-up work that follows the first frame has run.
+  bool startupFinished() const { return startupFinished_; }
 
   AppState& state() { return app_; }
   ProfileLibrary& library() { return library_; }
@@ -99,6 +101,7 @@ class Application {
   std::unique_ptr<AppContext> context_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<AfterFirstFrame> afterFirstFrame_;
+  bool startupFinished_ = false;
 };
 
 }  // namespace ostrel
