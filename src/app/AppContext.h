@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "online/ServerSettings.h"
+#include "online/SharedServerSettings.h"
 
 namespace ostrel {
 
@@ -27,7 +27,7 @@ struct AppContext {
   PictureCache& pictures;
   ProcessShell& shell;
   QString resourceRoot;  // the folder that holds res/
-  ServerSettings server;  // the maker's FTP server
+  SharedServerSettings server;  // the maker's FTP server
   // The firmware update's USB seam, its clock and its process-wide flags.
   UsbTransport* usb = nullptr;
   DfuClock* dfuClock = nullptr;

@@ -22,15 +22,17 @@ std::string userDataFolder() {
 
 }  // namespace
 
-AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server, UsbTransport* dfuTransport)
+AppProgram::AppProgram(HidBackend& hid, Sleeper& sleeper, SharedServerSettings server, UsbTransport* dfuTransport,
+                       std::function<void()> afterFirstFrame)
     : lock_(createInstanceLock(kInstanceLockName)),
-      app_(environment(hid, sleeper, shell_, *lock_, std::move(server), dfuTransport)) {}
+      app_(environment(hid, sleeper, shell_, *lock_, std::move(server), dfuTransport, std::move(afterFirstFrame))) {}
 
 std::string AppProgram::dataRoot() { return chooseDataRoot(programFolder(), userDataFolder()); }
 
 Application::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
-                                                           InstanceLock& lock, ServerSettings server,
-                                                           UsbTransport* dfuTransport) {
+                                                           InstanceLock& lock, SharedServerSettings server,
+                                                           UsbTransport* dfuTransport,
+                                                           std::function<void()> afterFirstFrame) {
   const std::string program = programFolder();
   Application::Environment environment{hid,
                                                  sleeper,
@@ -41,6 +43,7 @@ Application::Environment AppProgram::environment(HidBackend& hid, Sleeper& sleep
                                                  QString::fromStdString(resourceRoot(program))};
   environment.server = std::move(server);
   environment.dfuTransport = dfuTransport;
+  environment.afterFirstFrame = std::move(afterFirstFrame);
   return environment;
 }
 

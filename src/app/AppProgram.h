@@ -14,9 +14,11 @@ namespace ostrel {
 
 class AppProgram {
  public:
-  // dfuTransport: the USB seam of the firmware update; null for the build's own.
-  AppProgram(HidBackend& hid, Sleeper& sleeper, ServerSettings server = ServerSettings::builtIn(),
-             UsbTransport* dfuTransport = nullptr);
+  // dfuTransport: the USB seam of the firmware update; null for the build's
+  // own. afterFirstFrame: start-up work of the caller's that can follow the
+  // first frame.
+  AppProgram(HidBackend& hid, Sleeper& sleeper, SharedServerSettings server = ServerSettings::builtIn(),
+             UsbTransport* dfuTransport = nullptr, std::function<void()> afterFirstFrame = {});
 
   // The folder that holds the program's data folders (Version/, ...).
   static std::string dataRoot();
@@ -26,8 +28,9 @@ class AppProgram {
 
  private:
   static Application::Environment environment(HidBackend& hid, Sleeper& sleeper, ProcessShell& shell,
-                                                        InstanceLock& lock, ServerSettings server,
-                                                        UsbTransport* dfuTransport);
+                                                        InstanceLock& lock, SharedServerSettings server,
+                                                        UsbTransport* dfuTransport,
+                                                        std::function<void()> afterFirstFrame);
 
   QtProcessShell shell_;
   std::unique_ptr<InstanceLock> lock_;

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "app/AfterFirstFrame.h"
 #include "app/AppTexts.h"
 #include "app/MainWindow.h"
 #include "app/ProcessShell.h"
@@ -29,6 +30,7 @@ Application::~Application() {
   // The windows go before the link, whose events they observe, and before
   // the USB transport, whose events they take.
   if (link_) link_->setObserver(nullptr);
+  afterFirstFrame_.reset();
   window_.reset();
 }
 
@@ -57,14 +59,22 @@ bool Application::start() {
   window_->placeButtons();
   openLibrary();
   window_->resetFirstScreen();
-  window_->watchForDfuMode();
   // The task-bar pin request is a Windows shell verb; not made here.
   window_->placeVersionLabel();
   window_->filterKeys();
-  library_.rebuildMyIndex();
-  library_.rebuildMakerIndex();
+  afterFirstFrame_ = std::make_unique<AfterFirstFrame>(*window_, [this] { finishStartup(); });
   window_->show();
   return true;
+}
+
+void Application::finishStartup() {
+  library_.rebuildMyIndex();
+  library_.rebuildMakerIndex();
+  if (env_.afterFirstFrame) env_.afterFirstFrame();
+  // The watch's first look at the bus waits for the boot loader to settle;
+  // the first screen is drawn before it. A screen already left needs none.
+  if (!window_->profileWindowOpen()) window_->watchForDfuMode();
+  startupFinished_ = true;
 }
 
 bool Application::startSockets() {

@@ -15,11 +15,12 @@
 #include "dfu/SystemDfuClock.h"
 #include "dfu/UsbTransport.h"
 #include "library/ProfileLibrary.h"
-#include "online/ServerSettings.h"
+#include "online/SharedServerSettings.h"
 #include "profile/AppState.h"
 
 namespace ostrel {
 
+class AfterFirstFrame;
 class MainWindow;
 class ControllerLink;
 class HidBackend;
@@ -47,11 +48,14 @@ class Application {
     // the system's own (net::SocketStartup). False when it cannot be started.
     std::function<bool()> startSockets{};
     // The maker's FTP server; the demo and the tests give a loopback one.
-    ServerSettings server = ServerSettings::builtIn();
+    SharedServerSettings server;
     // The USB seam and clock of the firmware update; null for the system's
     // own (the build's USB transport, the real clock).
     UsbTransport* dfuTransport = nullptr;
     DfuClock* dfuClock = nullptr;
+    // The caller's own start-up work that can follow the first frame (the
+    // demo's server); empty for none.
+    std::function<void()> afterFirstFrame{};
   };
 
   explicit Application(Environment environment);
@@ -59,11 +63,14 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Start-up up to the shown main window. False when the program must not
+  // Start-up up to the shown main window; the rest follows its first frame
+  // (finishStartup). False when the program must not
   // run: the process was then ended through the shell.
   bool start();
   // start(), the main loop and the exit: the process exit code.
   int run();
+  // True once the start-up work that follows the first frame has run.
+  bool startupFinished() const { return startupFinished_; }
 
   AppState& state() { return app_; }
   ProfileLibrary& library() { return library_; }
@@ -74,6 +81,8 @@ class Application {
 
  private:
   void openLibrary();
+  // What start-up does once the first frame is drawn.
+  void finishStartup();
   bool startSockets();
 
   Environment env_;
@@ -91,6 +100,8 @@ class Application {
   DfuSharedFlags dfuShared_;
   std::unique_ptr<AppContext> context_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<AfterFirstFrame> afterFirstFrame_;
+  bool startupFinished_ = false;
 };
 
 }  // namespace ostrel

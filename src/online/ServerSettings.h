@@ -20,6 +20,8 @@ struct ServerSettings {
 
   // The server this build was configured with.
   static ServerSettings builtIn();
+  // No server: every dialogue fails at once, as without a network.
+  static ServerSettings none() { return ServerSettings{}; }
 
   // The direct logon (type 0, no account, no firewall) these settings describe.
   LogonParams logonParams() const;

@@ -60,7 +60,7 @@ void DownloadScreen::tick() {
 void DownloadScreen::requestList() {
   const unsigned session = session_;
   listRequested_ = runOnline(
-      [settings = context_.server, base = context_.library.basePath] {
+      [settings = context_.server.current(), base = context_.library.basePath] {
         return downloadProfileList(settings, base);
       },
       [this, session](int32_t result) { listFetched(session, result); });
@@ -106,7 +106,7 @@ void DownloadScreen::fetchNext() {
   const std::string name = nameAt(index);
   const unsigned session = session_;
   const bool started = runOnline(
-      [settings = context_.server, base = context_.library.basePath, name] {
+      [settings = context_.server.current(), base = context_.library.basePath, name] {
         return downloadProfile(settings, base, name);
       },
       [this, session, name, index](int32_t result) { profileFetched(session, name, index, result); });

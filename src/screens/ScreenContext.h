@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "online/ServerSettings.h"
+#include "online/SharedServerSettings.h"
 
 namespace ostrel {
 
@@ -26,8 +26,9 @@ struct ScreenContext {
   // installed share folder).
   QString resourceRoot;
   // The maker's FTP server for the profile downloads and the firmware update
-  // (the demo and the tests give their own loopback server).
-  ServerSettings server = ServerSettings::builtIn();
+  // (the demo and the tests give their own loopback server), read when a
+  // dialogue with it starts.
+  SharedServerSettings server;
 };
 
 }  // namespace ostrel

@@ -183,7 +183,7 @@ void UpdateScreen::askServer(Result (*operation)(const ServerSettings&, const st
                               void (UpdateScreen::*done)(Result)) {
   if (awaitingServer_) return;  // ticks meanwhile leave the state alone
   const uint64_t sequence = sequence_;
-  const ServerSettings server = context_.server;
+  const ServerSettings server = context_.server.current();
   const std::string root = context_.library.basePath;
   auto ask = [operation, server, root] { return operation(server, root); };
   const bool started = worker_.run<Result>(ask, [this, done, sequence](Result result) {

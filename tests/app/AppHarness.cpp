@@ -29,7 +29,11 @@ Application& AppHarness::make(const std::function<bool()>& claimInstance) {
 
 bool AppHarness::start() {
   if (!app_) make();
-  return app_->start();
+  if (!app_->start()) return false;
+  // The tests begin where a person would: the first screen drawn and the
+  // start-up work after it done.
+  EXPECT_TRUE(waitFor([this] { return app_->startupFinished(); }));
+  return true;
 }
 
 ProfileContainer& AppHarness::container() {

@@ -35,7 +35,8 @@ class AppHarness {
 
   // Builds the application; programFolder may be replaced first.
   Application& make(const std::function<bool()>& claimInstance = [] { return true; });
-  // make() and start-up; true when the program runs.
+  // make() and start-up, up to the work that follows the first frame; true
+  // when the program runs.
   bool start();
 
   Application& app() { return *app_; }

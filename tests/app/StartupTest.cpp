@@ -59,6 +59,18 @@ TEST(Startup, APadAlreadyPluggedInIsAskedBeforeTheWindowShows) {
   EXPECT_EQ(ostrel::testing::letters(harness.pad.receivedReports()), "W ] [1");
 }
 
+// The hidden DFU watch (with the pause of its first look at the bus) and the
+// index rebuild wait for the first frame; nothing of them is on screen.
+TEST(Startup, TheDfuWatchAndTheIndexRebuildFollowTheFirstFrame) {
+  AppHarness harness;
+  harness.make();
+  ASSERT_TRUE(harness.app().start());
+  EXPECT_EQ(harness.window().startupWatch(), nullptr);
+  EXPECT_FALSE(harness.app().startupFinished());
+  ASSERT_TRUE(harness.waitFor([&] { return harness.app().startupFinished(); }));
+  EXPECT_NE(harness.window().startupWatch(), nullptr);
+}
+
 TEST(Startup, ADataFolderThatCannotBeWrittenIsReportedOnce) {
   AppHarness harness;
   QFile blocker(harness.programFolder() + "not-a-folder");

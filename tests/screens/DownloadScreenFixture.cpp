@@ -44,7 +44,7 @@ std::string DownloadScreenTest::bodyOf(const std::string& name) {
 void DownloadScreenTest::open() { open(server_->settings()); }
 
 // Shown without waiting, so the test sees the screen before its first tick.
-void DownloadScreenTest::open(const ServerSettings& settings) {
+void DownloadScreenTest::open(const SharedServerSettings& settings) {
   ScreenContext context{app, library, *link, *pictures, *host, QStringLiteral(OSTREL_TEST_RES_ROOT)};
   context.server = settings;
   screen = std::make_unique<Screen>(context);

@@ -40,7 +40,7 @@ class DownloadScreenTest : public ::testing::Test {
   // Builds the screen with settings (the loopback server's unless given) and
   // opens it as the home screen's button does (no events processed yet).
   void open();
-  void open(const ServerSettings& settings);
+  void open(const SharedServerSettings& settings);
   bool waitForState(int32_t state);
   // Waits until Download's walk has ended and no server operation is left.
   bool waitForDownloads();

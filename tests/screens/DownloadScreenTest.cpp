@@ -57,6 +57,25 @@ TEST_F(DownloadScreenTest, UnreachableServerLeavesTheListEmpty) {
   EXPECT_FALSE(screen->busy());
 }
 
+// The settings are read when the screen contacts the server: a server that
+// became known after the screen was made (the demo's) is the one asked.
+TEST_F(DownloadScreenTest, ContactsTheServerKnownWhenTheListIsFetched) {
+  offerList("Kelto-Racing\r\n");
+  SharedServerSettings shared(ServerSettings::none());
+  open(shared);
+  shared.set(server_->settings());
+  ASSERT_TRUE(waitForState(kProfileFetched));
+  EXPECT_EQ(listed(), QStringList{"Kelto-Racing"});
+}
+
+// No server known yet: the list stays empty, as without a network.
+TEST_F(DownloadScreenTest, NoServerLeavesTheListEmpty) {
+  open(ServerSettings::none());
+  ASSERT_TRUE(waitForState(kListNotFetched));
+  EXPECT_EQ(screen->list()->count(), 0);
+  EXPECT_FALSE(screen->busy());
+}
+
 TEST_F(DownloadScreenTest, NamesThatCannotBeFilesAreNotListed) {
   offerList("Kelto-Racing\r\n../Kelto-Escape\r\nKelto\\Back\r\n..\r\nKelto\x01Odd\r\n\xC9t\xE9\r\n");
   open();

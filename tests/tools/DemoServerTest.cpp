@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "DemoFtpServer.h"
 #include "DemoServer.h"
@@ -154,6 +155,33 @@ TEST_F(DemoServerTest, MissingInterpreterIsReported) {
   DemoFtpServer server;
   server.setInterpreter(data_.filePath(QStringLiteral("no-such-python")));
   EXPECT_FALSE(server.start(data_.path()));
+  EXPECT_FALSE(server.running());
+  EXPECT_TRUE(server.problem().startsWith(QStringLiteral("cannot start"))) << server.problem().toStdString();
+}
+
+// Runs this thread's events until answer is given or 15 s have passed.
+bool awaitAnswer(const std::optional<bool>& answer) {
+  QDeadlineTimer deadline(15000);
+  while (!answer && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  return answer.has_value();
+}
+
+TEST_F(DemoServerTest, StartedInTheBackgroundItAnswersOnThisThreadOnceItServes) {
+  DemoServer server;
+  std::optional<bool> answer;
+  server.startInBackground([&answer](bool ok) { answer = ok; });
+  ASSERT_TRUE(awaitAnswer(answer));
+  ASSERT_TRUE(*answer) << server.problem().toStdString();
+  EXPECT_EQ(checkVersion(server.settings(), library_.basePath).state, kVersionChecked);
+}
+
+TEST_F(DemoServerTest, MissingInterpreterIsReportedWithoutWaitingToo) {
+  DemoFtpServer server;
+  server.setInterpreter(data_.filePath(QStringLiteral("no-such-python")));
+  std::optional<bool> answer;
+  server.startWithoutWaiting(data_.path(), [&answer](bool ok) { answer = ok; });
+  ASSERT_TRUE(awaitAnswer(answer));
+  EXPECT_FALSE(*answer);
   EXPECT_FALSE(server.running());
   EXPECT_TRUE(server.problem().startsWith(QStringLiteral("cannot start"))) << server.problem().toStdString();
 }

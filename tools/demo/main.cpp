@@ -1,10 +1,7 @@
 // ostrel-demo: the program wired to the simulated pad (plugged in at start),
 // beside a simulator window that plays the pad's owner, and to a loopback FTP
 // server that plays the maker's (profiles to download, a newer firmware).
-//   ostrel-demo --quit-after-first-paint   ends once the main window has been
-//                                          painted (the start-up benchmark)
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -17,37 +14,20 @@
 
 namespace {
 
-// Ends the program right after the main window's first paint.
-class FirstPaintQuit : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("102") && !seen_) {
-      seen_ = true;
-      QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    }
-    return false;
-  }
-
- private:
-  bool seen_ = false;
-};
-
-// The demo's own server when it comes up, else the built-in one (which the
-// online screens then fail to reach, as they would without a network).
-ostrel::ServerSettings startServer(ostrel::DemoServer& server) {
-  if (server.start()) return server.settings();
-  std::fprintf(stderr, "ostrel-demo: no local FTP server, the online screens will find no server: %s\n",
-               qPrintable(server.problem()));
-  return ostrel::ServerSettings::builtIn();
+// The demo's own server once it is up; until then, and when it does not come
+// up, the online screens find no server, as without a network.
+void startServer(ostrel::DemoServer& server, ostrel::SharedServerSettings settings) {
+  server.startInBackground([&server, settings](bool ok) mutable {
+    if (ok) return settings.set(server.settings());
+    std::fprintf(stderr, "ostrel-demo: no local FTP server, the online screens will find no server: %s\n",
+                 qPrintable(server.problem()));
+  });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  FirstPaintQuit firstPaintQuit;
-  if (application.arguments().contains(QStringLiteral("--quit-after-first-paint")))
-    application.installEventFilter(&firstPaintQuit);
   ostrel::SystemDfuClock clock;
   ostrel::SimulatedPadRig rig(clock);
   ostrel::SimulatedPad& pad = rig.pad();
@@ -56,7 +36,10 @@ int main(int argc, char** argv) {
   ostrel::DemoServer server;
   const std::string factory = ostrel::writeFactoryFirmware(ostrel::AppProgram::dataRoot());
   if (!factory.empty()) std::fprintf(stderr, "ostrel-demo: no factory firmware for a recovery: %s\n", factory.c_str());
-  ostrel::AppProgram program(pad, sleeper, startServer(server), &rig.bus());
+  const ostrel::SharedServerSettings settings(ostrel::ServerSettings::none());
+  // Started once the main window is drawn, so the server's start-up does not
+  // compete with the program's.
+  ostrel::AppProgram program(pad, sleeper, settings, &rig.bus(), [&server, settings] { startServer(server, settings); });
   ostrel::PadSimulatorWindow simulator(rig);
   simulator.move(1290, 150);
   simulator.show();

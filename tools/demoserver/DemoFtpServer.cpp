@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <memory>
+
 namespace ostrel {
 namespace {
 
@@ -59,20 +61,50 @@ bool DemoFtpServer::start(const QString& folder) {
   return launch(0);
 }
 
+void DemoFtpServer::startWithoutWaiting(const QString& folder, std::function<void(bool)> done) {
+  stop();
+  folder_ = folder;
+  password_ = makePassword();
+  auto reported = std::make_shared<bool>(false);
+  auto finish = [this, done, reported](bool ok) {
+    if (*reported) return;
+    *reported = true;
+    QObject::disconnect(&process_, nullptr, nullptr, nullptr);
+    done(ok);
+  };
+  QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this, finish] {
+    if (process_.canReadLine()) finish(takePort());
+  });
+  QObject::connect(&process_, &QProcess::errorOccurred, [this, finish](QProcess::ProcessError) {
+    finish(fail(QStringLiteral("cannot start the FTP server: %1").arg(process_.errorString())));
+  });
+  QObject::connect(&process_, &QProcess::finished, [this, finish] { finish(takePort()); });
+  begin(0);
+}
+
 bool DemoFtpServer::resume() {
   if (running()) return true;
   return port_ != 0 && launch(port_);
 }
 
-bool DemoFtpServer::launch(uint16_t port) {
+void DemoFtpServer::begin(uint16_t port) {
   const QString program = interpreter_.isEmpty() ? pythonProgram() : interpreter_;
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   process_.start(program, {QStringLiteral("-c"), QString::fromUtf8(kServerScript), folder_,
                            QString::fromUtf8(kUser), password_, QString::number(port)});
+}
+
+bool DemoFtpServer::launch(uint16_t port) {
+  begin(port);
   if (!process_.waitForStarted(kStartMs))
-    return fail(QStringLiteral("cannot start %1: %2").arg(program, process_.errorString()));
+    return fail(QStringLiteral("cannot start %1: %2").arg(process_.program(), process_.errorString()));
   while (!process_.canReadLine() && process_.waitForReadyRead(kStartMs)) {
   }
+  return takePort();
+}
+
+// The port the server reported on its first line.
+bool DemoFtpServer::takePort() {
   bool ok = false;
   const uint given = process_.readLine().trimmed().toUInt(&ok);
   if (!ok || given == 0 || given > 65535)

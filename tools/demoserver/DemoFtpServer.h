@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "online/ServerSettings.h"
@@ -26,6 +27,9 @@ class DemoFtpServer {
   // Serves folder on a new port with a new password. False when the server
   // did not come up; problem() says why.
   bool start(const QString& folder);
+  // As start(), without waiting: done runs on this thread once the server
+  // has reported its port (true) or has failed (false).
+  void startWithoutWaiting(const QString& folder, std::function<void(bool)> done);
   // Serves again, after stop(), on the same port with the same password, as
   // a server that was away for a while.
   bool resume();
@@ -39,6 +43,8 @@ class DemoFtpServer {
 
  private:
   bool launch(uint16_t port);
+  void begin(uint16_t port);
+  bool takePort();
   bool fail(const QString& why);
 
   QProcess process_;

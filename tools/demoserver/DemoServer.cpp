@@ -6,22 +6,37 @@
 
 namespace ostrel {
 
+DemoServer::~DemoServer() {
+  if (maker_.joinable()) maker_.join();
+}
+
+QString DemoServer::makeFiles() {
+  if (!folder_.isValid()) return QStringLiteral("cannot make a temporary folder for the server's files");
+  return QString::fromStdString(writeDemoServerFiles(std::filesystem::path(root().toStdString())));
+}
+
 bool DemoServer::start() {
-  if (!folder_.isValid()) {
-    problem_ = QStringLiteral("cannot make a temporary folder for the server's files");
-    return false;
-  }
-  const QString root = folder_.filePath(QStringLiteral("root"));
-  const std::string made = writeDemoServerFiles(std::filesystem::path(root.toStdString()));
-  if (!made.empty()) {
-    problem_ = QString::fromStdString(made);
-    return false;
-  }
-  if (!ftp_.start(root)) {
+  problem_ = makeFiles();
+  if (!problem_.isEmpty()) return false;
+  if (!ftp_.start(root())) {
     problem_ = ftp_.problem();
     return false;
   }
   return true;
+}
+
+void DemoServer::startInBackground(std::function<void(bool)> ready) {
+  maker_ = std::thread([this, ready = std::move(ready)] {
+    QString made = makeFiles();
+    QMetaObject::invokeMethod(&receiver_, [this, ready, made] {
+      problem_ = made;
+      if (!made.isEmpty()) return ready(false);
+      ftp_.startWithoutWaiting(root(), [this, ready](bool ok) {
+        if (!ok) problem_ = ftp_.problem();
+        ready(ok);
+      });
+    }, Qt::QueuedConnection);
+  });
 }
 
 bool DemoServer::resume() {

@@ -3,8 +3,12 @@
 // it: the server's files in a temporary folder, served on loopback. Both
 // end with this object.
 
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <thread>
 
 #include "DemoFtpServer.h"
 #include "online/ServerSettings.h"
@@ -13,9 +17,18 @@ namespace ostrel {
 
 class DemoServer {
  public:
+  DemoServer() = default;
+  ~DemoServer();
+  DemoServer(const DemoServer&) = delete;
+  DemoServer& operator=(const DemoServer&) = delete;
+
   // False when the files could not be made or the server did not come up;
   // problem() then says why.
   bool start();
+  // As start(), without waiting: the files are made on a thread of their
+  // own, the server then starts; ready runs on this (the user-interface)
+  // thread with start()'s answer.
+  void startInBackground(std::function<void(bool)> ready);
   const QString& problem() const { return problem_; }
   // Settings that reach the server once started.
   ServerSettings settings() const { return ftp_.settings(); }
@@ -24,7 +37,12 @@ class DemoServer {
   bool resume();
 
  private:
+  QString root() const { return folder_.filePath(QStringLiteral("root")); }
+  QString makeFiles();  // empty on success, otherwise what failed
+
   QTemporaryDir folder_;
+  QObject receiver_;  // this thread's end of the file maker's answer
+  std::thread maker_;
   DemoFtpServer ftp_;
   QString problem_;
 };
